@@ -1,0 +1,34 @@
+# Front door: `make run` starts Vantrel, `make test` runs every test.
+# Both install what is missing (scripts/setup) and build first.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
+
+.PHONY: all setup build run test bench format clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+build: setup
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@echo "Vantrel's window is not built yet. What there is to run so far:"
+	@echo "  $(BUILD_DIR)/bench/bench_walk   lists and reads a generated tree of 100 000 files"
+	@echo "  make test                      runs the test suites"
+
+test: build
+	@cd $(BUILD_DIR) && xvfb-run -a ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD_DIR)/bench/bench_walk
+
+format:
+	@find fs tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,218 @@
+#include "CUncIterator.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr const char* kAllNames = "*.*";
+
+// The folder with every link resolved, or empty when it cannot be resolved.
+std::string ResolvePhysical(const std::string& folder) {
+    std::unique_ptr<char, decltype(&free)> resolved(realpath(folder.c_str(), nullptr), &free);
+    return resolved ? std::string(resolved.get()) : std::string();
+}
+
+bool IsSameOrAncestor(const std::string& ancestor, const std::string& path) {
+    if (ancestor == "/") {
+        return true;
+    }
+    return path.compare(0, ancestor.size(), ancestor) == 0 &&
+           (path.size() == ancestor.size() || path[ancestor.size()] == '/');
+}
+
+}  // namespace
+
+CUncIterator::CUncIterator(std::string text) : CUncPath(std::move(text)) {}
+
+CUncIterator::CUncIterator(const CUncPath& path) : CUncPath(path) {}
+
+CUncIterator::~CUncIterator() {
+    End();
+}
+
+bool CUncIterator::Start(bool includeFiles, bool includeDirs, bool recursive, bool depthFirst) {
+    bIncludeFiles = includeFiles;
+    bIncludeDirs = includeDirs;
+    bRecursive = recursive;
+    bDepthFirst = depthFirst;
+    m_hrLast = kResultOk;
+    CloseSearch(m_hFind);
+    while (!m_dirStack.empty()) {
+        PopScan();
+    }
+    if (IsEmpty()) {
+        m_hrLast = ResultFromErrno(ENOENT);
+        return false;
+    }
+    m_searchSpec = static_cast<const CUncPath&>(*this);
+    m_bWalking = true;
+    if (bRecursive && bDepthFirst) {
+        const std::string start = m_searchSpec.GetDirectory();
+        PushScan(start, ResolvePhysical(start.empty() ? "." : start));
+        std::string first = NextDirectory();
+        if (!first.empty()) {
+            m_searchSpec.Directory() = std::move(first);
+        }
+    }
+    return Next();
+}
+
+bool CUncIterator::Next() {
+    if (!m_bWalking) {
+        return false;
+    }
+    for (;;) {
+        if (m_hFind == nullptr) {
+            m_hrLast = m_pActor->FindFirst(m_searchSpec, m_hFind, m_findData,
+                                           COXUNCStandardActor::Scan::ListEntries);
+        } else {
+            m_hrLast = m_pActor->FindNext(m_hFind, m_findData);
+        }
+        if (m_hrLast < 0) {
+            if (!bRecursive) {
+                FinishWalk();
+                break;
+            }
+            std::string directory = NextDirectory();
+            if (directory.empty()) {
+                FinishWalk();
+                break;
+            }
+            CloseSearch(m_hFind);
+            m_searchSpec.Directory() = std::move(directory);
+            continue;
+        }
+        if (Accepts(m_findData)) {
+            StandOn(m_findData);
+            break;
+        }
+    }
+    return m_hrLast >= 0;
+}
+
+CUncIterator CUncIterator::operator++(int) {
+    const CUncPath previous(static_cast<const CUncPath&>(*this));
+    Next();
+    return CUncIterator(previous);
+}
+
+bool CUncIterator::End() {
+    m_hrLast = kResultOk;
+    CloseSearch(m_hFind);
+    while (!m_dirStack.empty()) {
+        PopScan();
+    }
+    m_bWalking = false;
+    return m_hrLast >= 0;
+}
+
+std::string CUncIterator::NextDirectory() {
+    if (m_dirStack.empty()) {
+        if (bDepthFirst) {
+            return {};
+        }
+        const std::string start = m_searchSpec.GetDirectory();
+        PushScan(start, ResolvePhysical(start.empty() ? "." : start));
+    }
+    FindData entry;
+    for (;;) {
+        DirScan& scan = m_dirStack.back();
+        if (scan.handle == nullptr) {
+            m_hrLast = m_pActor->FindFirst(scan.path, scan.handle, entry,
+                                           COXUNCStandardActor::Scan::FindSubfolders);
+        } else {
+            m_hrLast = m_pActor->FindNext(scan.handle, entry);
+        }
+        if (m_hrLast < 0) {
+            if (bDepthFirst) {
+                std::string finished = scan.path.GetDirectory();
+                PopScan();
+                return finished;
+            }
+            PopScan();
+            if (m_dirStack.empty()) {
+                return {};
+            }
+            continue;
+        }
+        if (entry.IsDotEntry() || !entry.IsDirectory()) {
+            continue;
+        }
+        std::string subfolder = scan.path.GetDirectory() + entry.name + GetSeparator();
+        std::string physical;
+        if (entry.isLink) {
+            physical = ResolvePhysical(subfolder);
+            if (physical.empty() || LeadsBackIntoChain(physical)) {
+                continue;
+            }
+        } else {
+            physical = scan.physicalPath + (scan.physicalPath == "/" ? "" : "/") + entry.name;
+        }
+        PushScan(subfolder, std::move(physical));
+        if (!bDepthFirst) {
+            return subfolder;
+        }
+    }
+}
+
+void CUncIterator::PushScan(std::string directory, std::string physicalPath) {
+    DirScan scan;
+    scan.path.SetParts(std::move(directory), kAllNames);
+    scan.physicalPath = std::move(physicalPath);
+    m_dirStack.push_back(std::move(scan));
+}
+
+void CUncIterator::PopScan() {
+    CloseSearch(m_dirStack.back().handle);
+    m_dirStack.pop_back();
+}
+
+void CUncIterator::CloseSearch(FindHandle& handle) {
+    if (handle == nullptr) {
+        return;
+    }
+    const HResult closed = m_pActor->FindClose(handle);
+    if (closed < 0) {
+        m_hrLast = closed;
+    }
+    handle = nullptr;
+}
+
+bool CUncIterator::LeadsBackIntoChain(const std::string& physicalPath) const {
+    for (const DirScan& scan : m_dirStack) {
+        if (!scan.physicalPath.empty() && IsSameOrAncestor(physicalPath, scan.physicalPath)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CUncIterator::Accepts(const FindData& entry) const {
+    if (entry.IsDotEntry()) {
+        return false;
+    }
+    if (!bIncludeFiles && !entry.IsDirectory()) {
+        return false;
+    }
+    if (!bIncludeDirs && entry.IsDirectory()) {
+        return false;
+    }
+    return true;
+}
+
+void CUncIterator::StandOn(const FindData& entry) {
+    std::string directory = m_searchSpec.Directory();
+    if (entry.IsDirectory()) {
+        SetParts(directory + entry.name + GetSeparator(), {});
+    } else {
+        SetParts(std::move(directory), entry.name);
+    }
+}
+
+void CUncIterator::FinishWalk() {
+    Empty();
+    CloseSearch(m_hFind);
+    m_bWalking = false;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "COXUNCStandardActor.h"
+#include "CUncPath.h"
+
+// Walks the entries of a folder, optionally through all its subfolders, and
+// stands on each one in turn as a full path (this object's own path value).
+// The walk is set up by the path value at Start: a directory and a mask,
+// such as "/data/*.*". The walk is over when IsEmpty() is true.
+//
+// Without depth-first order the walk is pre-order: a folder's files, then
+// each subfolder's files and its whole subtree in turn. With depth-first
+// order every folder's files come after those of all its subfolders.
+// Unreadable folders are skipped. Links to folders are followed, except a
+// link that leads back into a folder on the walk's own chain, so every walk
+// ends.
+class CUncIterator : public CUncPath {
+  public:
+    explicit CUncIterator(std::string text = {});
+    explicit CUncIterator(const CUncPath& path);
+    CUncIterator(const CUncIterator&) = delete;
+    CUncIterator& operator=(const CUncIterator&) = delete;
+    using CUncPath::operator=;  // sets the path a later Start walks
+    ~CUncIterator() override;
+
+    // Begins the walk and moves to the first entry that passes the filter.
+    // True when the last search did not fail.
+    bool Start(bool includeFiles, bool includeDirs, bool recursive, bool depthFirst);
+    // Moves to the next entry that passes the filter; same result rule.
+    bool Next();
+    // Advances; returns a bare path of the entry the iterator stood on.
+    CUncIterator operator++(int);
+    // Closes every open search; true unless a close failed.
+    bool End();
+
+    // The directory entry of the current file or folder, with its status.
+    const FindData& GetFindData() const { return m_findData; }
+
+  private:
+    struct DirScan {
+        CUncPath path;             // the folder, with file part "*.*"
+        std::string physicalPath;  // the folder with links resolved
+        FindHandle handle = nullptr;
+    };
+
+    std::string NextDirectory();
+    void PushScan(std::string directory, std::string physicalPath);
+    void PopScan();
+    void CloseSearch(FindHandle& handle);
+    bool LeadsBackIntoChain(const std::string& physicalPath) const;
+    bool Accepts(const FindData& entry) const;
+    void StandOn(const FindData& entry);
+    void FinishWalk();
+
+    std::vector<DirScan> m_dirStack;  // the chain of folders scanned for subfolders; head at back
+    CUncPath m_searchSpec;            // the folder listed now, and the mask
+    FindHandle m_hFind = nullptr;
+    FindData m_findData;
+    bool m_bWalking = false;
+    bool bIncludeFiles = false;
+    bool bIncludeDirs = false;
+    bool bRecursive = false;
+    bool bDepthFirst = false;
+};

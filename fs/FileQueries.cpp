@@ -1,0 +1,55 @@
+#include "FileQueries.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "CFileStatus.h"
+#include "PathText.h"
+
+bool FileExists(const std::string& path, uint64_t* size) {
+    CFileStatus status;
+    const bool exists = CFileStatus::GetStatus(path, status);
+    if (size != nullptr) {
+        *size = exists ? status.m_size : 0;
+    }
+    return exists;
+}
+
+int64_t GetFileSize64(const std::string& path) {
+    uint64_t size = 0;
+    return FileExists(path, &size) ? static_cast<int64_t>(size) : -1;
+}
+
+bool PathExists(const std::string& path) {
+    std::string entry = path;
+    RemoveTrailingBackslash(entry, false);
+    struct stat info {};
+    return !entry.empty() && lstat(entry.c_str(), &info) == 0;
+}
+
+namespace {
+
+bool EnsureFolder(const std::string& folder) {
+    if (PathExists(folder)) {
+        return true;
+    }
+    return mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST;
+}
+
+}  // namespace
+
+bool CreateFolderChain(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    for (size_t i = 1; i < path.size(); ++i) {
+        if (path[i] == '/' && path[i - 1] != '/' && !EnsureFolder(path.substr(0, i + 1))) {
+            return false;
+        }
+    }
+    if (path.back() != '/') {
+        return EnsureFolder(path);
+    }
+    return true;
+}

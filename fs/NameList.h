@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Lists of names and texts.
+
+// Compares without regard to letter case: ASCII A-Z folded to lower case,
+// then bytes compared as unsigned values; a prefix sorts first.
+// Negative, zero or positive.
+int CompareNoCase(const std::string& a, const std::string& b);
+// Stable ascending sort by CompareNoCase: names equal but for case keep
+// their order.
+void SortNamesNoCase(std::vector<std::string>& names);
+// Splits `text` at every byte found in `separators`; empty pieces are kept
+// ("a,,b" gives three pieces), so the result holds at least one piece.
+std::vector<std::string> SplitText(const std::string& text, const std::string& separators);

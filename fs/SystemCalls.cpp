@@ -1,0 +1,46 @@
+#include "SystemCalls.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace {
+
+SystemCalls& RealCalls() {
+    static SystemCalls real;
+    return real;
+}
+
+SystemCalls* g_current = nullptr;
+
+}  // namespace
+
+ssize_t SystemCalls::Read(int fd, void* buffer, size_t count) {
+    return ::read(fd, buffer, count);
+}
+
+ssize_t SystemCalls::Write(int fd, const void* buffer, size_t count) {
+    return ::write(fd, buffer, count);
+}
+
+ssize_t SystemCalls::CopyFileRange(int inFd, int outFd, size_t count) {
+    return ::copy_file_range(inFd, nullptr, outFd, nullptr, count, 0);
+}
+
+int SystemCalls::Rename(const char* from, const char* to) {
+    return std::rename(from, to);
+}
+
+int SystemCalls::Unlink(const char* path) {
+    return ::unlink(path);
+}
+
+SystemCalls& SystemCalls::Current() {
+    return g_current != nullptr ? *g_current : RealCalls();
+}
+
+SystemCalls* SystemCalls::Install(SystemCalls* calls) {
+    SystemCalls* previous = g_current;
+    g_current = calls;
+    return previous;
+}

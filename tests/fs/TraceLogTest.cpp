@@ -1,0 +1,65 @@
+#include "TraceLog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <vector>
+
+#include "FileQueries.h"
+#include "TempTree.h"
+
+namespace {
+
+std::vector<std::string> LogLines() {
+    std::istringstream log(ReadWholeFile(TraceLogPath()));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(log, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+double ElapsedOf(const std::string& line) {
+    return std::stod(line.substr(line.find("  ") + 2));
+}
+
+}  // namespace
+
+TEST(TraceLog, LivesBesideTheProgramUnderItsBaseNameWithLogExtension) {
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe").string();
+    EXPECT_EQ(TraceLogPath(), program + ".LOG");
+}
+
+TEST(TraceLog, ResetRemovesTheLogUntilTheFirstMessage) {
+    TraceLog("before reset");
+    ResetTraceLog();
+    EXPECT_FALSE(FileExists(TraceLogPath()));
+    TraceLog("first");
+    EXPECT_TRUE(FileExists(TraceLogPath()));
+}
+
+TEST(TraceLog, WritesOneTimeStampedLinePerMessageInOrder) {
+    ResetTraceLog();
+    TraceLog("copied %d files", 3);
+    TraceLog("second");
+    const auto lines = LogLines();
+    ASSERT_EQ(lines.size(), 2u);
+    const std::regex shape(R"(\(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d  \d+\.\d{9}\) copied 3 files)");
+    EXPECT_TRUE(std::regex_match(lines[0], shape)) << lines[0];
+    EXPECT_TRUE(lines[1].ends_with(") second"));
+    EXPECT_LT(ElapsedOf(lines[0]), ElapsedOf(lines[1]));
+}
+
+TEST(TraceLog, CutsLongMessagesAndWritesPercentSignsLiterally) {
+    ResetTraceLog();
+    TraceLog("%s", std::string(600, 'x').c_str());
+    TraceLogText(std::string(600, 'y'));
+    TraceLogText("file 100%s.txt %d");
+    const auto lines = LogLines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_TRUE(lines[0].ends_with(") " + std::string(511, 'x')));
+    EXPECT_TRUE(lines[1].ends_with(") " + std::string(511, 'y')));
+    EXPECT_TRUE(lines[2].ends_with(") file 100%s.txt %d"));
+}

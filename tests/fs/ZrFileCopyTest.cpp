@@ -1,0 +1,232 @@
+#include "ZrFileCopy.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "FileQueries.h"
+#include "SystemCalls.h"
+#include "TempTree.h"
+#include "TraceLog.h"
+#include "UniqueFd.h"
+
+namespace {
+
+struct stat StatOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(stat(path.c_str(), &info), 0) << path;
+    return info;
+}
+
+size_t CountEntries(const std::string& folder) {
+    size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) {
+        ++count;
+    }
+    return count;
+}
+
+// Fails the copy's writes with `error` once `allowed` bytes went through;
+// the in-kernel copy reports itself unsupported so that writes are used.
+class FailingWrites : public SystemCalls {
+  public:
+    FailingWrites(int error, size_t allowed) : m_error(error), m_allowed(allowed) {
+        m_previous = Install(this);
+    }
+    ~FailingWrites() override { Install(m_previous); }
+    ssize_t CopyFileRange(int, int, size_t) override {
+        errno = EXDEV;
+        return -1;
+    }
+    ssize_t Write(int fd, const void* buffer, size_t count) override {
+        if (count > m_allowed) {
+            errno = m_error;
+            return -1;
+        }
+        m_allowed -= count;
+        return SystemCalls::Write(fd, buffer, count);
+    }
+
+  private:
+    int m_error;
+    size_t m_allowed;
+    SystemCalls* m_previous;
+};
+
+class ZrFileCopyTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetTraceLog(); }
+
+    std::string Log() const { return ReadWholeFile(TraceLogPath()); }
+    size_t LogLines() const {
+        const std::string log = Log();
+        return static_cast<size_t>(std::count(log.begin(), log.end(), '\n'));
+    }
+
+    TempTree tree;
+};
+
+}  // namespace
+
+TEST_F(ZrFileCopyTest, CopiesContentTimesToTheNanosecondAndPermissions) {
+    const std::string content(100000, 'q');
+    const std::string source = tree.WriteFile("src.bin", content);
+    chmod(source.c_str(), 0750);
+    tree.SetTimes("src.bin", 1234567890, 123456789);
+    ASSERT_EQ(ZrFileCopy(source, tree.Path("dst.bin"), true, true), 1);
+    const struct stat copied = StatOf(tree.Path("dst.bin"));
+    EXPECT_EQ(tree.ReadFile("dst.bin"), content);
+    EXPECT_EQ(copied.st_mtim.tv_sec, 1234567890);
+    EXPECT_EQ(copied.st_mtim.tv_nsec, 123456789);
+    EXPECT_EQ(copied.st_atim.tv_nsec, 123456789);
+    EXPECT_EQ(copied.st_mode & 07777, 0750u);
+    EXPECT_EQ(CountEntries(tree.Root()), 2u) << "no temporary file is left";
+    EXPECT_FALSE(FileExists(TraceLogPath()));
+}
+
+TEST_F(ZrFileCopyTest, CopiesEmptyAndExactBlockSizedFilesAndReplacesAWritableTarget) {
+    for (const size_t size : {size_t{0}, size_t{32768}, size_t{65536 + 1}}) {
+        const std::string content(size, 'z');
+        const std::string source = tree.WriteFile("src", content);
+        tree.WriteFile("dst", "old content that is longer than nothing");
+        ASSERT_EQ(ZrFileCopy(source, tree.Path("dst"), true, true), 1) << size;
+        EXPECT_EQ(tree.ReadFile("dst"), content) << size;
+    }
+}
+
+TEST_F(ZrFileCopyTest, WithoutKeepAttributesTheCopyGetsTheDefaultMode) {
+    const std::string source = tree.WriteFile(".hidden-ro", "x");
+    chmod(source.c_str(), 0400);
+    const mode_t mask = umask(022);
+    ASSERT_EQ(ZrFileCopy(source, tree.Path("copy"), true, false), 1);
+    umask(mask);
+    EXPECT_EQ(StatOf(tree.Path("copy")).st_mode & 07777, 0644u);
+}
+
+TEST_F(ZrFileCopyTest, CopiesNamesExactlyAsTheyAre) {
+    for (const std::string name : {"a|b \"c\" <d>.txt", " lead.txt", "trail.txt ",
+                                   "back\\slash.txt", "bad\xff\xfe.txt", "100%s.txt"}) {
+        const std::string source = tree.WriteFile("from/" + name, name);
+        tree.MakeDir("to");
+        ASSERT_EQ(ZrFileCopy(source, tree.Path("to/" + name), true, true), 1) << name;
+        EXPECT_EQ(tree.ReadFile("to/" + name), name);
+    }
+}
+
+TEST_F(ZrFileCopyTest, EachDetectedFailureWritesOneLogLineAndReturnsZero) {
+    const std::string source = tree.WriteFile("src", "new");
+    const std::string existing = tree.WriteFile("existing", "old");
+    const std::string readOnly = tree.WriteFile("readonly", "old");
+    chmod(readOnly.c_str(), 0444);
+    const std::string folder = tree.MakeDir("folder");
+
+    EXPECT_EQ(ZrFileCopy(tree.Path("missing"), tree.Path("x"), true, true), 0);
+    EXPECT_EQ(ZrFileCopy(source, existing, false, true), 0);
+    EXPECT_EQ(ZrFileCopy(folder, tree.Path("x"), true, true), 0);
+    EXPECT_EQ(ZrFileCopy(source, readOnly, true, true), 0);
+    EXPECT_EQ(ZrFileCopy(source, tree.Path("no/such/folder/x"), true, true), 0);
+
+    const std::string log = Log();
+    EXPECT_EQ(LogLines(), 5u);
+    EXPECT_NE(log.find(") ERROR: ZrFileCopy failed.  Source file does not exist: \"" +
+                       tree.Path("missing") + "\"\n"),
+              std::string::npos);
+    EXPECT_NE(log.find("Target file exists and overwrite flag was not specified: \"" + existing),
+              std::string::npos);
+    EXPECT_NE(log.find("Unable to open source file \"" + folder + "\""), std::string::npos);
+    EXPECT_NE(log.find("Unable to open/create target file \"" + readOnly + "\""),
+              std::string::npos);
+    EXPECT_NE(log.find("Unable to open/create target file \"" + tree.Path("no/such/folder/x")),
+              std::string::npos);
+    EXPECT_EQ(tree.ReadFile("existing"), "old");
+    EXPECT_EQ(tree.ReadFile("readonly"), "old");
+    EXPECT_FALSE(tree.Exists("x"));
+}
+
+TEST_F(ZrFileCopyTest, RefusesATargetLockedByAnotherCopy) {
+    const std::string source = tree.WriteFile("src", "new");
+    const std::string target = tree.WriteFile("dst", "old");
+    UniqueFd holder(open(target.c_str(), O_RDONLY));
+    ASSERT_EQ(flock(holder.Get(), LOCK_EX), 0);
+    EXPECT_EQ(ZrFileCopy(source, target, true, true), 0);
+    EXPECT_EQ(tree.ReadFile("dst"), "old");
+}
+
+TEST_F(ZrFileCopyTest, AFifoSourceFailsAtOnceWithoutBeingOpened) {
+    ASSERT_EQ(mkfifo(tree.Path("fifo").c_str(), 0644), 0);
+    EXPECT_EQ(ZrFileCopy(tree.Path("fifo"), tree.Path("copy"), true, true), 0);
+    EXPECT_NE(Log().find("Unable to open source file"), std::string::npos);
+}
+
+TEST_F(ZrFileCopyTest, CopyingOntoALinkReplacesTheFileItNamesAndKeepsTheLink) {
+    const std::string source = tree.WriteFile("src", "new");
+    tree.WriteFile("real", "old");
+    ASSERT_EQ(symlink("real", tree.Path("link").c_str()), 0);
+    ASSERT_EQ(ZrFileCopy(source, tree.Path("link"), true, true), 1);
+    EXPECT_EQ(tree.ReadFile("real"), "new");
+    struct stat info {};
+    ASSERT_EQ(lstat(tree.Path("link").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+TEST_F(ZrFileCopyTest, CopyLeavesTargetIntactWhenWritesFail) {
+    const std::string source = tree.WriteFile("src", std::string(1 << 20, 'n'));
+    const std::string target = tree.WriteFile("dst", "precious");
+    tree.SetTimes("dst", 1000000000);
+    for (const int error : {ENOSPC, EIO}) {
+        FailingWrites failing(error, 300000);
+        EXPECT_EQ(ZrFileCopy(source, target, true, true), 0);
+    }
+    EXPECT_EQ(tree.ReadFile("dst"), "precious");
+    EXPECT_EQ(StatOf(target).st_mtim.tv_sec, 1000000000);
+    EXPECT_EQ(CountEntries(tree.Root()), 2u) << "the temporary file is removed";
+    EXPECT_EQ(LogLines(), 2u);
+    EXPECT_NE(Log().find("No space left on device"), std::string::npos);
+    EXPECT_NE(Log().find("Input/output error"), std::string::npos);
+}
+
+TEST_F(ZrFileCopyTest, CopyLeavesTargetIntactWhenRenameFails) {
+    class FailingRename : public SystemCalls {
+      public:
+        int Rename(const char*, const char*) override {
+            errno = EIO;
+            return -1;
+        }
+    } failing;
+    SystemCalls* previous = SystemCalls::Install(&failing);
+    const int result =
+        ZrFileCopy(tree.WriteFile("src", "new"), tree.WriteFile("dst", "old"), true, true);
+    SystemCalls::Install(previous);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(tree.ReadFile("dst"), "old");
+    EXPECT_EQ(CountEntries(tree.Root()), 2u);
+    EXPECT_NE(Log().find("Unable to replace target file"), std::string::npos);
+}
+
+TEST_F(ZrFileCopyTest, CopyLeavesTargetIntactWhenTheDiskFills) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "a real full disk needs a small tmpfs, which only root can mount";
+    }
+    const std::string disk = tree.MakeDir("disk");
+    if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=256k") != 0) {
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    }
+    const std::string source = tree.WriteFile("big", std::string(1 << 20, 'b'));
+    const std::string target = tree.WriteFile("disk/target", "precious");
+    const int result = ZrFileCopy(source, target, true, true);
+    const std::string kept = ReadWholeFile(target);
+    const size_t entries = CountEntries(disk);
+    umount(disk.c_str());
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(kept, "precious");
+    EXPECT_EQ(entries, 1u);
+    EXPECT_NE(Log().find("No space left on device"), std::string::npos);
+}
