@@ -1,7 +1,5 @@
 #include "NameList.h"
 
-#include <algorithm>
-
 namespace {
 
 unsigned char FoldCase(unsigned char c) {
@@ -26,9 +24,7 @@ int CompareNoCase(const std::string& a, const std::string& b) {
 }
 
 void SortNamesNoCase(std::vector<std::string>& names) {
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return CompareNoCase(a, b) < 0;
-    });
+    SortNamesNoCase(names, [](const std::string& name) -> const std::string& { return name; });
 }
 
 std::vector<std::string> SplitText(const std::string& text, const std::string& separators) {

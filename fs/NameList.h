@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,14 @@
 // Negative, zero or positive.
 int CompareNoCase(const std::string& a, const std::string& b);
 // Stable ascending sort by CompareNoCase: names equal but for case keep
-// their order.
+// their order. The second form sorts any records by the name `nameOf` gives.
 void SortNamesNoCase(std::vector<std::string>& names);
+template <typename Record, typename NameOf>
+void SortNamesNoCase(std::vector<Record>& records, NameOf nameOf) {
+    std::stable_sort(records.begin(), records.end(), [&](const Record& a, const Record& b) {
+        return CompareNoCase(nameOf(a), nameOf(b)) < 0;
+    });
+}
 // Splits `text` at every byte found in `separators`; empty pieces are kept
 // ("a,,b" gives three pieces), so the result holds at least one piece.
 std::vector<std::string> SplitText(const std::string& text, const std::string& separators);

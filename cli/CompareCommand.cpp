@@ -1,0 +1,104 @@
+#include "CompareCommand.h"
+
+#include <dirent.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "PathText.h"
+
+namespace {
+
+// A name on one output line: backslash, tab, newline and carriage return
+// are escaped so that every row stays one line of three tab-separated fields.
+std::string EscapeName(const std::string& name) {
+    std::string escaped;
+    escaped.reserve(name.size());
+    for (const char c : name) {
+        switch (c) {
+            case '\\':
+                escaped += "\\\\";
+                break;
+            case '\t':
+                escaped += "\\t";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+}  // namespace
+
+CompareCommand::CompareCommand(const CommandLine& line, std::FILE* out, std::FILE* err,
+                               const volatile std::sig_atomic_t& interrupted)
+    : m_line(line),
+      m_out(out),
+      m_err(err),
+      m_interrupted(interrupted),
+      m_progress(err),
+      m_engine(*this) {}
+
+int CompareCommand::Run() {
+    if (!CheckFolder(m_line.leftFolder) || !CheckFolder(m_line.rightFolder)) {
+        return kTrouble;
+    }
+    m_engine.m_strLeftFolder = m_line.leftFolder;
+    m_engine.m_strRightFolder = m_line.rightFolder;
+    AppendBackslash(m_engine.m_strLeftFolder);
+    AppendBackslash(m_engine.m_strRightFolder);
+    m_engine.m_bRecurse = m_line.recurse;
+    m_engine.m_bDisregardAttributes = m_line.disregardAttributes;
+
+    const bool finished = m_engine.Run();
+    m_progress.Clear();
+    if (!finished) {
+        return kInterrupted;
+    }
+    std::fputs(m_engine.m_strCounts.c_str(), m_out);
+    std::fprintf(m_out, "%s\n", m_engine.m_strVerdict.c_str());
+    return m_engine.m_counts.FoldersSame() ? kSame : kDifferent;
+}
+
+bool CompareCommand::CheckFolder(const std::string& folder) {
+    DIR* directory = opendir(folder.c_str());
+    if (directory == nullptr) {
+        std::fprintf(m_err, "vantrel-compare: cannot read folder '%s': %s\n", folder.c_str(),
+                     std::strerror(errno));
+        return false;
+    }
+    closedir(directory);
+    return true;
+}
+
+void CompareCommand::UpdateData(bool saveAndValidate) {
+    PollInterrupt();
+    if (!saveAndValidate) {
+        m_progress.Show(m_engine.m_strStatus);
+    }
+}
+
+void CompareCommand::PumpMessages() {
+    PollInterrupt();
+}
+
+void CompareCommand::PollInterrupt() {
+    if (m_interrupted != 0) {
+        m_engine.m_bAbort = true;
+    }
+}
+
+void CompareCommand::ShowRow(size_t, const ResultRow& row, RowStatus status) {
+    if (m_line.brief && status == RowStatus::Identical) {
+        return;
+    }
+    std::fprintf(m_out, "%s\t%s\t%s\n", LegendText(status), EscapeName(row.szLeftName).c_str(),
+                 EscapeName(row.szRightName).c_str());
+}

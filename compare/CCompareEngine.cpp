@@ -1,0 +1,299 @@
+#include "CCompareEngine.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "CUncIterator.h"
+#include "CompareFileContents.h"
+#include "NameList.h"
+#include "PathText.h"
+
+namespace {
+
+// The fields of one side of a row.
+struct RowSide {
+    std::string ResultRow::*name;
+    std::string ResultRow::*path;
+    uint64_t ResultRow::*size;
+    int64_t ResultRow::*time;
+    uint32_t ResultRow::*attributes;
+};
+constexpr RowSide kLeftSide{&ResultRow::szLeftName, &ResultRow::szLeftPath, &ResultRow::nLeftSize,
+                            &ResultRow::tLeftTime, &ResultRow::nLeftAttr};
+constexpr RowSide kRightSide{&ResultRow::szRightName, &ResultRow::szRightPath,
+                             &ResultRow::nRightSize, &ResultRow::tRightTime,
+                             &ResultRow::nRightAttr};
+
+// The path without the first `folderLength` bytes (the folder text).
+std::string RelativeName(const std::string& path, size_t folderLength) {
+    return path.substr(std::min(folderLength, path.size()));
+}
+
+void FillSide(ResultRow& row, const RowSide& side, const CFileStatus& status, size_t folderLength) {
+    row.*side.path = status.m_szFullName;
+    row.*side.name = RelativeName(status.m_szFullName, folderLength);
+    row.*side.size = status.m_size;
+    row.*side.time = status.m_mtime;
+    row.*side.attributes = status.m_attribute;
+}
+
+int Percent(size_t part, size_t whole) {
+    return whole == 0 ? 0 : static_cast<int>(100 * static_cast<uint64_t>(part) / whole);
+}
+
+}  // namespace
+
+bool CCompareEngine::ListFolder(const std::string& folder, std::vector<CFileStatus>& list,
+                                bool recurse) {
+    list.clear();
+    std::string searchSpec = folder;
+    RemoveTrailingBackslash(searchSpec, true);
+    searchSpec += "/*.*";
+    const bool isSource = folder == m_strLeftFolder;
+
+    CUncIterator iterator(searchSpec);
+    iterator.Start(true, false, recurse, false);
+    while (!iterator.IsEmpty()) {
+        if (m_bAbort) {
+            iterator.End();
+            return false;
+        }
+        // The listing read each file's status already; it is kept, not asked again.
+        list.push_back(CFileStatus::FromStat(iterator.Full(), iterator.GetFindData().status));
+        if (list.size() % 10 == 0) {
+            ShowStatus(
+                isSource ? "Getting SOURCE File Names... %d" : "Getting TARGET File Names... %d",
+                static_cast<int>(list.size()));
+        }
+        iterator.Next();
+    }
+    iterator.End();
+    SortNamesNoCase(
+        list, [](const CFileStatus& file) -> const std::string& { return file.m_szFullName; });
+    return true;
+}
+
+bool CCompareEngine::GatherFileStatus() {
+    m_host.UpdateData(true);
+    m_sourceFiles.clear();
+    m_targetFiles.clear();
+    std::vector<CFileStatus> listed;
+    if (!ListFolder(m_strLeftFolder, listed, m_bRecurse) ||
+        !ReadStatuses(listed, m_sourceFiles, true) || m_bAbort) {
+        return false;
+    }
+    if (!ListFolder(m_strRightFolder, listed, m_bRecurse) ||
+        !ReadStatuses(listed, m_targetFiles, false) || m_bAbort) {
+        return false;
+    }
+    m_host.ShowProgress(true);
+    m_host.SetProgress(0);
+    AnalyzeResults();
+    m_host.ShowProgress(false);
+    return true;
+}
+
+bool CCompareEngine::ReadStatuses(std::vector<CFileStatus>& listed,
+                                  std::vector<CFileStatus>& statuses, bool isSource) {
+    statuses.reserve(listed.size());
+    for (size_t i = 0; i < listed.size(); ++i) {
+        Pump();
+        if (m_bAbort) {
+            return false;
+        }
+        if (i % 10 == 0) {
+            ShowStatus(isSource ? "Checking SOURCE File Status... %d of %d"
+                                : "Checking TARGET File Status... %d of %d",
+                       static_cast<int>(i + 1), static_cast<int>(listed.size()));
+        }
+        statuses.push_back(std::move(listed[i]));
+    }
+    listed.clear();
+    return true;
+}
+
+void CCompareEngine::AnalyzeResults() {
+    m_results.clear();
+    const size_t count = m_sourceFiles.size();
+    m_results.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        Pump();
+        if (m_bAbort) {
+            return;
+        }
+        if (i % 10 == 0) {
+            m_host.SetProgress(Percent(i, count));
+            ShowStatus("Analyzing SOURCE file %d of %d", static_cast<int>(i + 1),
+                       static_cast<int>(count));
+        }
+        FillSide(m_results.emplace_back(), kLeftSide, m_sourceFiles[i], m_strLeftFolder.size());
+    }
+    if (!PairRightFiles()) {
+        return;
+    }
+    ShowStatus("Sorting Results...", 0);
+    std::stable_sort(
+        m_results.begin(), m_results.end(),
+        [](const ResultRow& a, const ResultRow& b) { return CompareResultRows(a, b) < 0; });
+}
+
+// One forward merge of the right files into the rows of the left files. Right
+// files whose names are equal but for letter case are taken as a group, so
+// that each pairs first with a left file of exactly its name, then with any
+// left file of that name in another case; the rest become right-only rows.
+bool CCompareEngine::PairRightFiles() {
+    const size_t leftRows = m_results.size();
+    const size_t count = m_targetFiles.size();
+    size_t cursor = 0;
+    for (size_t first = 0; first < count;) {
+        const std::string key =
+            RelativeName(m_targetFiles[first].m_szFullName, m_strRightFolder.size());
+        size_t end = first + 1;
+        while (end < count &&
+               CompareNoCase(RelativeName(m_targetFiles[end].m_szFullName, m_strRightFolder.size()),
+                             key) == 0) {
+            ++end;
+        }
+        if (!PairGroup(first, end, cursor, leftRows)) {
+            return false;
+        }
+        first = end;
+    }
+    return true;
+}
+
+bool CCompareEngine::PairGroup(size_t first, size_t end, size_t& cursor, size_t leftRows) {
+    const size_t count = m_targetFiles.size();
+    const size_t folderLength = m_strRightFolder.size();
+    const std::string key = RelativeName(m_targetFiles[first].m_szFullName, folderLength);
+    for (size_t k = first; k < end; ++k) {
+        Pump();
+        if (m_bAbort) {
+            return false;
+        }
+        if (k % 10 == 0) {
+            m_host.SetProgress(Percent(k, count));
+            ShowStatus("Analyzing TARGET file %d of %d", static_cast<int>(k + 1),
+                       static_cast<int>(count));
+        }
+    }
+    // The left rows with this name: they start where earlier names end.
+    while (cursor < leftRows && CompareNoCase(key, m_results[cursor].szLeftName) > 0) {
+        Pump();
+        if (m_bAbort) {
+            return false;
+        }
+        ++cursor;
+    }
+    size_t groupEnd = cursor;
+    while (groupEnd < leftRows && CompareNoCase(key, m_results[groupEnd].szLeftName) == 0) {
+        ++groupEnd;
+    }
+
+    std::vector<bool> paired(end - first, false);
+    const auto pairWith = [&](size_t k, size_t row) {
+        FillSide(m_results[row], kRightSide, m_targetFiles[k], folderLength);
+        paired[k - first] = true;
+    };
+    const auto exactName = [&](size_t k, size_t row) {
+        return RelativeName(m_targetFiles[k].m_szFullName, folderLength) ==
+               m_results[row].szLeftName;
+    };
+    for (size_t k = first; k < end; ++k) {
+        for (size_t row = cursor; row < groupEnd; ++row) {
+            if (!m_results[row].HasRight() && exactName(k, row)) {
+                pairWith(k, row);
+                break;
+            }
+        }
+    }
+    for (size_t k = first; k < end; ++k) {
+        for (size_t row = cursor; row < groupEnd && !paired[k - first]; ++row) {
+            if (!m_results[row].HasRight()) {
+                pairWith(k, row);
+            }
+        }
+        if (!paired[k - first]) {
+            FillSide(m_results.emplace_back(), kRightSide, m_targetFiles[k], folderLength);
+        }
+    }
+    cursor = groupEnd;
+    return true;
+}
+
+int CCompareEngine::CompareResultRows(const ResultRow& a, const ResultRow& b) {
+    const std::string& keyA = a.szLeftName.empty() ? a.szRightName : a.szLeftName;
+    const std::string& keyB = b.szLeftName.empty() ? b.szRightName : b.szLeftName;
+    return CompareNoCase(keyA, keyB);
+}
+
+RowStatus CCompareEngine::Classify(const ResultRow& row) const {
+    if (!row.HasLeft() || !row.HasRight()) {
+        return RowStatus::Missing;
+    }
+    if (row.szLeftPath == row.szRightPath) {
+        return RowStatus::Identical;
+    }
+    if (row.nLeftSize != row.nRightSize) {
+        return RowStatus::SizeDiffers;
+    }
+    if (CompareFileContents(row.szLeftPath, row.szRightPath) == 1) {
+        return RowStatus::ContentDiffers;
+    }
+    if (row.tLeftTime != row.tRightTime) {
+        return RowStatus::TimeDiffers;
+    }
+    if (m_bDisregardAttributes || row.nLeftAttr == row.nRightAttr) {
+        return RowStatus::Identical;
+    }
+    return RowStatus::AttributesDiffer;
+}
+
+bool CCompareEngine::ClassifyResults() {
+    m_counts = {};
+    const size_t count = m_results.size();
+    for (size_t i = 0; i < count; ++i) {
+        if (i % 10 == 0) {
+            m_host.SetProgress(Percent(i + 1, count));
+            ShowStatus("Comparing files... %d of %d", static_cast<int>(i + 1),
+                       static_cast<int>(count));
+        }
+        Pump();
+        if (m_bAbort) {
+            return false;
+        }
+        const RowStatus status = Classify(m_results[i]);
+        m_counts.Add(status);
+        m_host.ShowRow(i, m_results[i], status);
+    }
+    return true;
+}
+
+void CCompareEngine::Summarise() {
+    m_strCounts = m_counts.Text();
+    m_strVerdict = m_counts.Verdict();
+}
+
+bool CCompareEngine::Run() {
+    m_counts = {};
+    m_host.UpdateData(true);
+    if (!GatherFileStatus() || !ClassifyResults()) {
+        m_bAbort = false;
+        return false;
+    }
+    Summarise();
+    return true;
+}
+
+void CCompareEngine::FreeResults() {
+    m_sourceFiles = {};
+    m_targetFiles = {};
+    m_results = {};
+}
+
+void CCompareEngine::ShowStatus(const char* format, int first, int second) {
+    char text[128];
+    std::snprintf(text, sizeof text, format, first, second);
+    m_strStatus = text;
+    m_host.UpdateData(false);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "CFileStatus.h"
+#include "CompareCounts.h"
+#include "CompareHost.h"
+#include "ResultRow.h"
+#include "RowStatus.h"
+
+// Compares two folders: lists both, reads each file's status, pairs the
+// files by their path relative to each folder, and classifies every pair.
+// It has no window: progress, event pumping and each classified row go
+// through its CompareHost.
+class CCompareEngine {
+  public:
+    explicit CCompareEngine(CompareHost& host) : m_host(host) {}
+    virtual ~CCompareEngine() = default;
+    CCompareEngine(const CCompareEngine&) = delete;
+    CCompareEngine& operator=(const CCompareEngine&) = delete;
+
+    // Lists the files of `folder` (ending in "/") and, with `recurse`, of all
+    // its subfolders, sorted by name without regard to case, with their
+    // status. False when aborted; what was listed so far stays in `list`.
+    bool ListFolder(const std::string& folder, std::vector<CFileStatus>& list, bool recurse);
+    // Lists both folders into m_sourceFiles and m_targetFiles, then pairs
+    // them. False when aborted during listing or reading.
+    bool GatherFileStatus();
+    // Pairs m_sourceFiles with m_targetFiles into m_results, ordered by name.
+    void AnalyzeResults();
+    // The row order: by name (the left name, or the right one when the left
+    // side is absent) without regard to case.
+    static int CompareResultRows(const ResultRow& a, const ResultRow& b);
+    // The status of one row; reads both files when their sizes agree.
+    RowStatus Classify(const ResultRow& row) const;
+    // Classifies every row in order, counting into m_counts and handing each
+    // to the host. False when aborted.
+    bool ClassifyResults();
+    // Sets m_strCounts and m_strVerdict from m_counts.
+    void Summarise();
+    // One whole compare without a window: gather, pair, classify every row,
+    // summarise. False when aborted; the abort flag is then cleared.
+    bool Run();
+    // Frees the lists and rows of the last run.
+    void FreeResults();
+
+    std::string m_strLeftFolder;
+    std::string m_strRightFolder;
+    bool m_bRecurse = false;
+    bool m_bDisregardAttributes = false;
+    bool m_bAbort = false;
+    std::vector<CFileStatus> m_sourceFiles;
+    std::vector<CFileStatus> m_targetFiles;
+    std::vector<ResultRow> m_results;
+    CompareCounts m_counts;
+    std::string m_strStatus;
+    std::string m_strCounts;
+    std::string m_strVerdict;
+
+  private:
+    bool ReadStatuses(std::vector<CFileStatus>& listed, std::vector<CFileStatus>& statuses,
+                      bool isSource);
+    bool PairRightFiles();
+    bool PairGroup(size_t first, size_t end, size_t& cursor, size_t leftRows);
+    void ShowStatus(const char* format, int first, int second = 0);
+    void Pump() { m_host.PumpMessages(); }
+
+    CompareHost& m_host;
+};
