@@ -1,0 +1,143 @@
+#include "CGridGeometry.h"
+
+#include <algorithm>
+
+#include "CGridSheet.h"
+
+CGridGeometry::Axis CGridGeometry::Rows() const {
+    return {true, m_sheet.m_nRowCount, m_sheet.m_nLockedRows, m_sheet.m_nTopRow,
+            m_sheet.m_layout.cellArea.height};
+}
+
+CGridGeometry::Axis CGridGeometry::Columns() const {
+    return {false, m_sheet.ColumnCount(), m_sheet.m_nLockedColumns, m_sheet.m_nLeftColumn,
+            m_sheet.m_layout.cellArea.width};
+}
+
+int CGridGeometry::Size(const Axis& axis, int index) const {
+    return axis.bRows ? RowHeight(index) : ColumnWidth(index);
+}
+
+int CGridGeometry::RowHeight(int row) const {
+    if (row < 0 || row >= m_sheet.m_nRowCount) {
+        return 0;
+    }
+    return m_sheet.m_bUniformHeight ? m_sheet.m_nDefaultRowHeight : m_sheet.m_rowHeights[row];
+}
+
+int CGridGeometry::ColumnWidth(int column) const {
+    return column >= 0 && column < m_sheet.ColumnCount() ? m_sheet.m_columns[column].m_nWidth : 0;
+}
+
+int CGridGeometry::SizeOfLocked(const Axis& axis) const {
+    int total = 0;
+    for (int index = 0; index < axis.nLocked; ++index) {
+        total += Size(axis, index);
+    }
+    return total;
+}
+
+int CGridGeometry::LockedRowsHeight() const {
+    return SizeOfLocked(Rows());
+}
+
+int CGridGeometry::LockedColumnsWidth() const {
+    return SizeOfLocked(Columns());
+}
+
+int CGridGeometry::LastFirst(const Axis& axis) const {
+    int remainder = axis.nExtent - SizeOfLocked(axis);
+    int last = axis.nLocked;
+    for (int index = axis.nCount - 1; index >= axis.nLocked; --index) {
+        remainder -= Size(axis, index);
+        if (remainder < 0) {
+            last = index + 1;
+            break;
+        }
+    }
+    return std::max(std::min(last, axis.nCount - 1), axis.nLocked);
+}
+
+int CGridGeometry::LastTopRow() const {
+    return LastFirst(Rows());
+}
+
+int CGridGeometry::LastLeftColumn() const {
+    return LastFirst(Columns());
+}
+
+// The view shows the locked rows, then the rows from the top row on.
+int CGridGeometry::FirstInView(const Axis& axis) {
+    return axis.nLocked > 0 ? 0 : axis.nFirst;
+}
+
+int CGridGeometry::NextInView(const Axis& axis, int index) {
+    return index + 1 == axis.nLocked ? std::max(index + 1, axis.nFirst) : index + 1;
+}
+
+int CGridGeometry::FirstNotShownInFull(const Axis& axis) const {
+    int end = 0;
+    for (int index = FirstInView(axis); index < axis.nCount; index = NextInView(axis, index)) {
+        end += Size(axis, index);
+        if (end > axis.nExtent) {
+            return index;
+        }
+    }
+    return axis.nCount;
+}
+
+int CGridGeometry::BottomRow() const {
+    return FirstNotShownInFull(Rows());
+}
+
+int CGridGeometry::RightColumn() const {
+    return FirstNotShownInFull(Columns());
+}
+
+int CGridGeometry::FirstShowing(const Axis& axis, int index) const {
+    if (index < axis.nLocked) {
+        return axis.nFirst;
+    }
+    if (index < axis.nFirst) {
+        return std::max(index, axis.nLocked);
+    }
+    // Go back from `index` while the rows from there to it still fit.
+    const int room = axis.nExtent - SizeOfLocked(axis);
+    int first = index;
+    int used = Size(axis, index);
+    while (first > axis.nFirst && used + Size(axis, first - 1) <= room) {
+        --first;
+        used += Size(axis, first);
+    }
+    if (first == axis.nFirst && used <= room) {
+        return axis.nFirst;
+    }
+    return std::max(std::min(first, LastFirst(axis)), axis.nLocked);
+}
+
+int CGridGeometry::TopRowShowing(int row) const {
+    return FirstShowing(Rows(), row);
+}
+
+int CGridGeometry::LeftColumnShowing(int column) const {
+    return FirstShowing(Columns(), column);
+}
+
+std::vector<int> CGridGeometry::Shown(const Axis& axis) const {
+    std::vector<int> shown;
+    int start = 0;
+    for (int index = FirstInView(axis); index < axis.nCount && start < axis.nExtent;
+         index = NextInView(axis, index)) {
+        shown.push_back(index);
+        start += Size(axis, index);
+    }
+    return shown;
+}
+
+std::vector<int> CGridGeometry::ShownRows() const {
+    return Shown(Rows());
+}
+
+std::vector<int> CGridGeometry::ShownColumns() const {
+    return Shown(Columns());
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <vector>
+
+class CGridSheet;
+
+// Answers where rows and columns of a sheet fall in its cell area: which
+// are shown, how far the view can scroll, and where it must scroll to show
+// a given row or column. Rows and columns follow the same rules: locked ones
+// first, then the scrolled ones from the top row (left column) on.
+class CGridGeometry {
+  public:
+    explicit CGridGeometry(const CGridSheet& sheet) : m_sheet(sheet) {}
+
+    // 0 outside the sheet; the default height when heights are uniform.
+    int RowHeight(int row) const;
+    int ColumnWidth(int column) const;
+    int LockedRowsHeight() const;
+    int LockedColumnsWidth() const;
+
+    // The largest top row (left column) at which the rows (columns) up to
+    // the last one still fill the cell area.
+    int LastTopRow() const;
+    int LastLeftColumn() const;
+    // The first row (column) that is not shown in full, or the count when
+    // all are.
+    int BottomRow() const;
+    int RightColumn() const;
+    // The top row (left column) that shows `row` (`column`) in full with
+    // the least scrolling.
+    int TopRowShowing(int row) const;
+    int LeftColumnShowing(int column) const;
+    // The rows (columns) at least partly shown, locked ones first.
+    std::vector<int> ShownRows() const;
+    std::vector<int> ShownColumns() const;
+
+  private:
+    // One direction of the sheet: rows or columns.
+    struct Axis {
+        bool bRows;
+        int nCount;
+        int nLocked;
+        int nFirst;   // top row or left column
+        int nExtent;  // cell area height or width
+    };
+
+    Axis Rows() const;
+    Axis Columns() const;
+    int Size(const Axis& axis, int index) const;
+    int SizeOfLocked(const Axis& axis) const;
+    static int FirstInView(const Axis& axis);
+    static int NextInView(const Axis& axis, int index);
+    int LastFirst(const Axis& axis) const;
+    int FirstNotShownInFull(const Axis& axis) const;
+    int FirstShowing(const Axis& axis, int index) const;
+    std::vector<int> Shown(const Axis& axis) const;
+
+    const CGridSheet& m_sheet;
+};

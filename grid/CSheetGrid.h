@@ -1,0 +1,374 @@
+#pragma once
+
+// Design note for whoever builds the grid's windows next.
+//
+// What exists: the model and the control's programming interface.
+//   CGridCell (cell record), CGridPackedCell + CGridMemDataSource (the
+//   built-in store), CGridDataSource (interface), CGridSheet (per-sheet
+//   state), CGridGeometry (which rows and columns are shown, how far the
+//   view scrolls), CGridLayoutRects (where the seven parts go),
+//   CGridResourceList (fonts, bitmaps, cell types), CGridCellType (the
+//   normal type: measuring and the notifications the grid sends it), and
+//   this class: attach, sheets, counts, sizes, moves, cell access, fitting,
+//   the popup menu and every notification with its default answer.
+//
+// What the window does today: it is one wxWindow. AdjustLayout() computes
+// the part rectangles into the sheet (m_layout) and keeps the view inside
+// its limits; OnPaint only fills the client area with GetAreaBackColour;
+// RedrawAll/RedrawRow/RedrawCell refresh the whole window.
+//
+// Where the rest plugs in:
+//   - Child windows (cell area, headings, corner button, scroll bars, tab
+//     bar): create them in AttachToDialogItem after the placeholder is
+//     replaced, move them to sheet.m_layout at the end of AdjustLayout()
+//     (when the sheet is ready), and let OnPaint fill only the square
+//     between the two scroll bars.
+//   - Painting: each part reads cells with GetCell (merge on read) and draws
+//     them through CellTypeOf(cell); add the drawing operations to
+//     CGridCellType. Right column and bottom row are computed, not painted:
+//     GetRightColumn/GetBottomRow ask CGridGeometry.
+//   - Redraw lists: replace the bodies of RedrawRow and RedrawCell.
+//   - Input: mouse and keys call GotoCell/GotoColumn/GotoRow, SetTopRow,
+//     SetLeftColumn, OpenPopupMenu and the Notify* operations; the sheet's
+//     settings (sizing, dragging, thumb modes, accelerations) are in
+//     CGridSheet already. The selection object belongs in ApplyChange
+//     (step 1) and in GotoColumn/GotoRow (the start of the last block).
+//   - The tracking window and the drop target hook into ApplyChange and the
+//     cell area; OnViewChanged for the cells at the view's edges goes there
+//     too.
+//
+// The grid is a child window: its parent deletes it unless it is deleted
+// first.
+
+#include <wx/dnd.h>
+#include <wx/menu.h>
+#include <wx/window.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CGridCell.h"
+#include "CGridCellType.h"
+#include "CGridResourceList.h"
+#include "CGridSheet.h"
+
+class wxTextCtrl;
+
+// A spreadsheet-style grid control: columns and rows of cells under a top
+// heading and beside a side heading, in one or more sheets. Cells are read
+// from and written to data sources (the built-in memory store unless a
+// column names another). Operations answer with small integers: 0 done,
+// 1 bad argument or not found, 2 refused by a notification.
+//
+// Subclasses customise the grid by overriding the notifications (the
+// virtual operations below), each of which has a default answer.
+class CSheetGrid : public wxWindow {
+  public:
+    // Parts of the grid, as passed to notifications.
+    static constexpr int kSectionCellArea = 1;
+    static constexpr int kSectionTopHeading = 2;
+    static constexpr int kSectionSideHeading = 3;
+    static constexpr int kSectionCornerButton = 4;
+    static constexpr int kSectionHScrollBar = 5;
+    static constexpr int kSectionVScrollBar = 6;
+
+    // NotifyScrolled directions.
+    static constexpr int kScrolledColumns = 5;
+    static constexpr int kScrolledRows = 6;
+
+    // Built-in cell types.
+    static constexpr int kNormalCellType = 0;
+    static constexpr int kDropListCellType = 1;
+    static constexpr int kCheckBoxCellType = 2;
+    static constexpr int kSideArrowsCellType = 3;
+
+    // Popup menu items from this identifier on are reported through
+    // NotifyMenuCommand.
+    static constexpr int kFirstMenuCommand = 1000;
+
+    static constexpr int kMaxSheets = 1024;
+    static constexpr int kMaxColumns = 32000;
+    static constexpr int kMaxHeadingSize = 1024;
+
+    // Registers the cell types and creates one sheet; no window exists yet.
+    CSheetGrid();
+    ~CSheetGrid() override;
+
+    // Takes the place of the control `id` of `parent` (a placeholder that
+    // the dialog or panel provides): same position, size, sizer slot and
+    // tab order. The parent's font becomes the default font and its bolder
+    // variant the heading font. 1 on success, 0 when there is no such
+    // control or the grid is already attached.
+    int AttachToDialogItem(wxWindow* parent, int id);
+
+    // Sheets; every other operation acts on the current sheet.
+    int SetSheetCount(int count);
+    int GetSheetCount() const { return static_cast<int>(m_sheets.size()); }
+    int SetCurrentSheet(int index, bool redraw);
+    int GetCurrentSheet() const { return m_nCurrentSheet; }
+
+    int SetRowCount(int count, bool redraw);
+    int GetRowCount() const { return Sheet().m_nRowCount; }
+    int SetColumnCount(int count, bool redraw);
+    int GetColumnCount() const { return Sheet().ColumnCount(); }
+    // Deletes the row in the current data source and, when it agrees, from
+    // the grid; returns the data source's answer.
+    int DeleteRow(int row);
+    int SetLockedColumns(int count);
+    int SetLockedRows(int count);
+
+    int GetCurrentColumn() const { return Sheet().m_nCurrentColumn; }
+    int GetCurrentRow() const { return Sheet().m_nCurrentRow; }
+    int GetLeftColumn() const { return Sheet().m_nLeftColumn; }
+    int GetTopRow() const { return Sheet().m_nTopRow; }
+    // The first column (row) not shown in full, or the count when all are.
+    int GetRightColumn() const;
+    int GetBottomRow() const;
+
+    // Moves of the current cell; the view scrolls to show it.
+    int GotoCell(int column, int row);
+    int GotoColumn(int column);
+    int GotoRow(int row);
+    // Scrolls without moving the current cell.
+    int SetTopRow(int row);
+    int SetLeftColumn(int column);
+
+    // The cell as shown: the column's (or the heading's) defaults with the
+    // stored properties merged over them. Reads outside the grid give the
+    // defaults.
+    int GetCell(int column, int row, CGridCell& cell);
+    // Stores the cell; AdjustCellOnWrite may change it first. 1 outside the
+    // grid (one past the last row and column is inside).
+    int SetCell(int column, int row, CGridCell& cell);
+    // The display text of the cell; none when it has no text.
+    std::optional<std::string> GetCellText(int column, int row);
+    // Each changes one stored property of the cell and writes it back.
+    int SetCellText(int column, int row, const std::string& text);
+    int SetCellTextColour(int column, int row, const wxColour& colour);
+    int SetCellAlignment(int column, int row, uint16_t alignment);
+    int SetCellType(int column, int row, int typeIndex);
+    // An index without a bitmap clears the cell's bitmap.
+    int SetCellBitmap(int column, int row, int bitmapIndex);
+
+    // Adds a font to the grid's list, or counts one more use of an equal
+    // font already there; its index, −1 when the list cannot grow.
+    int AddFont(const wxFont& font);
+    // Adds a bitmap to the grid's list; its index, −1 for an invalid bitmap.
+    int AddBitmap(const wxBitmap& bitmap);
+    // The font for cells that name none; not owned. 1 for null.
+    int SetDefaultFont(const wxFont* font);
+    const wxFont* GetDefaultFont() const { return Sheet().m_pDefaultFont; }
+
+    // Registers a cell type; its index, −1 when the list cannot grow.
+    int AddCellType(std::unique_ptr<CGridCellType> type);
+    // The type a cell names: a registered type above 0, else the normal one.
+    CGridCellType& CellTypeOf(const CGridCell& cell);
+    // Passes `value` to the type's SetParameter and returns its answer; an
+    // index without a type names the normal type.
+    int SetCellTypeParameter(int typeIndex, intptr_t value);
+
+    // Negative columns (rows) size the side (top) heading.
+    int SetColumnWidth(int column, int width);
+    int GetColumnWidth(int column) const;
+    int SetRowHeight(int row, int height);
+    int GetRowHeight(int row) const;
+    int SetUniformRowHeight(bool uniform);
+    int SetTopHeadingRowHeight(int index, int height);
+    int SetSideHeadingColumnWidth(int index, int width);
+    int SetTopHeadingHeight(int height);
+    int SetSideHeadingWidth(int width);
+    // 0 hides the bar.
+    int SetVScrollBarWidth(int width);
+    int SetHScrollBarHeight(int height);
+
+    int RedrawAll();
+    int RedrawRow(int row);
+    int RedrawCell(int column, int row);
+
+    // Index 0: the current sheet's built-in store; 1 and on: data sources
+    // added with AddDataSource; null otherwise.
+    CGridDataSource* GetDataSource(int index);
+    // Takes a data source into the grid's keeping; its index.
+    int AddDataSource(std::unique_ptr<CGridDataSource> dataSource);
+    // The sheet's current data source: where heading cells are kept and
+    // what new columns use. 1 for an unknown index.
+    int SetDataSource(int index);
+    // The data source of one column. 1 for an unknown column or index.
+    int SetColumnDataSource(int column, int index);
+
+    int ClearPopupMenu();
+    // An empty text or identifier −1 appends a separator.
+    int AddPopupMenuItem(int id, const wxString& text);
+    int EnablePopupMenu(bool enable);
+    // Opens the popup menu over a cell (a right click): 1 when the menu is
+    // not enabled, 2 when AllowContextMenu refuses, 3 when it cannot open.
+    int OpenPopupMenu(int column, int row, int section, const wxPoint& position);
+
+    int EnableHints(bool enable);
+    int SetTextOverflow(bool overflow);
+    // 1 outside 0..3.
+    int SetCurrentCellStyle(int style);
+    int SetRowHighlight(bool highlight, bool toLastColumn);
+    int SetVScrollTracking(int mode);
+    int SetDoubleBuffering(bool buffered);
+    bool IsDoubleBuffered() const { return m_bDoubleBuffering; }
+
+    // Computes where the parts of the grid go (into the sheet's layout),
+    // asks the AdjustLayout notification, and keeps the view in its limits.
+    void AdjustLayout();
+
+    // Notifications, in their declared order. Points are in the receiving
+    // part's client coordinates; `handled` is the cell type's own answer to
+    // the same event.
+    virtual void NotifyFocusGained(int section);
+    // Scales the columns first..last to fill the cell area's width exactly.
+    virtual int FitColumnsToWidth(int first, int last);
+    // Sizes the columns first..last to their widest cell among the first
+    // `rowLimit` rows (flags bit 0: the heading rows too): 1, 2, 3 for a bad
+    // first, last, or range.
+    virtual int FitColumnsToContent(int first, int last, int rowLimit, int flags);
+    virtual void InitialiseGrid();
+    virtual void InitialiseSheet(int sheet);
+    virtual bool AllowCurrentCellMove(int oldColumn, int oldRow, int newColumn, int newRow);
+    virtual bool AllowViewMove(int oldLeftColumn, int oldTopRow, int newLeftColumn, int newTopRow);
+    virtual void NotifyPastLastRow(int rowCount, int rowsPastEnd, int rowsFound);
+    virtual bool AllowColumnResize(int column);
+    virtual void NotifyColumnResizing(int column, int& width);
+    virtual void NotifyColumnResized(int column, int& width);
+    virtual bool AllowRowResize(int row);
+    virtual void NotifyRowResizing(int row, int& height);
+    virtual void NotifyRowResized(int row, int& height);
+    virtual bool AllowTopHeadingResize();
+    virtual bool AllowSideHeadingResize();
+    virtual int NotifyTopHeadingResizing(int& height);
+    virtual int NotifySideHeadingResizing(int& width);
+    virtual int NotifyTopHeadingResized(int& height);
+    virtual int NotifySideHeadingResized(int& width);
+    virtual void NotifyCurrentColumnChanged(int oldColumn, int newColumn);
+    virtual void NotifyCurrentRowChanged(int oldRow, int newRow);
+    virtual void NotifyCurrentCellChanged(int oldColumn, int newColumn, int oldRow, int newRow);
+    virtual void NotifyLeftColumnChanged(int oldColumn, int newColumn);
+    virtual void NotifyTopRowChanged(int oldRow, int newRow);
+    virtual void NotifyScrolled(int direction, int oldPosition, int newPosition);
+    virtual void NotifySelectionChanged(int rightColumn, int topRow, int leftColumn, int bottomRow,
+                                        int blockCount);
+    virtual void NotifyCellLeftButton(int column, int row, bool down, const wxRect& rect,
+                                      const wxPoint& point, bool handled);
+    virtual void NotifyCellRightButton(int column, int row, bool down, const wxRect& rect,
+                                       const wxPoint& point, bool handled);
+    virtual void NotifyCellDoubleClick(int column, int row, const wxRect& rect,
+                                       const wxPoint& point, bool handled);
+    virtual void NotifyCellMouseMove(int column, int row, const wxPoint& point, int keyFlags,
+                                     bool handled);
+    virtual void NotifyTopHeadingLeftButton(int column, int row, bool down, const wxRect& rect,
+                                            const wxPoint& point, bool handled);
+    virtual void NotifyTopHeadingRightButton(int column, int row, bool down, const wxRect& rect,
+                                             const wxPoint& point, bool handled);
+    virtual void NotifyTopHeadingDoubleClick(int column, int row, const wxRect& rect,
+                                             const wxPoint& point, bool handled);
+    virtual void NotifySideHeadingLeftButton(int column, int row, bool down, const wxRect& rect,
+                                             const wxPoint& point, bool handled);
+    virtual void NotifySideHeadingRightButton(int column, int row, bool down, const wxRect& rect,
+                                              const wxPoint& point, bool handled);
+    virtual void NotifySideHeadingDoubleClick(int column, int row, const wxRect& rect,
+                                              const wxPoint& point, bool handled);
+    virtual void NotifyCornerLeftButton(bool down, const wxRect& rect, const wxPoint& point,
+                                        bool handled);
+    virtual void NotifyCornerRightButton(bool down, const wxRect& rect, const wxPoint& point,
+                                         bool handled);
+    virtual void NotifyCornerDoubleClick(const wxRect& rect, const wxPoint& point, bool handled);
+    // A changed key is what the grid then acts on.
+    virtual void NotifyKeyDown(int& key, bool handled);
+    virtual void NotifyKeyUp(int& key, bool handled);
+    virtual void NotifyCharacter(int& character, bool handled);
+    // After every data source read, before the cell is used.
+    virtual void AdjustCellOnRead(int column, int row, CGridCell& cell);
+    // Before every data source write.
+    virtual void AdjustCellOnWrite(int column, int row, CGridCell& cell);
+    virtual int NotifyFromCellType(int typeIndex, int column, int row, int message,
+                                   intptr_t parameter);
+    virtual bool AllowEditStart(int column, int row, wxTextCtrl*& editor);
+    virtual bool CheckEditKey(int column, int row, wxTextCtrl* editor, int& key);
+    virtual bool AllowEditEnd(int column, int row, wxTextCtrl* editor, const std::string& text,
+                              bool cancelled);
+    virtual bool AllowEditMoveOn(int oldColumn, int oldRow, int& newColumn, int& newRow);
+    // A popup menu item of kFirstMenuCommand or above was chosen over the
+    // cell the menu was opened for.
+    virtual void NotifyMenuCommand(int column, int row, int section, int id);
+    virtual bool AllowContextMenu(int column, int row, int section);
+    // A help context identifier for the cell, 0 for none.
+    virtual int GetHelpContext(int column, int row, int section);
+    // The hint shown over a cell; shown only when the answer is 1.
+    virtual int GetHintText(int column, int row, int section, std::string& text);
+    virtual int GetVerticalScrollHint(int row, std::string& text);
+    virtual int GetHorizontalScrollHint(int column, std::string& text);
+    virtual wxDragResult NotifyDragEnter(const wxDataObject& data);
+    virtual wxDragResult NotifyDragOver(const wxDataObject& data, int column, int row);
+    // Nonzero lets dropped text be pasted at the cell.
+    virtual bool NotifyDrop(const wxDataObject& data, int column, int row);
+    // The sort comparison of the built-in store; either cell may be null.
+    virtual int CompareCells(const CGridCell* a, const CGridCell* b, int flags);
+    virtual void PrepareDeviceContext(wxDC& dc, wxDC* offScreen, int section);
+    // Every layout pass, before the parts move; may change where they go.
+    virtual void AdjustLayout(wxRect& cellArea, wxRect& topHeading, wxRect& sideHeading,
+                              wxRect& cornerButton, wxRect& vScrollBar, wxRect& hScrollBar,
+                              wxRect& tabBar);
+    virtual void NotifyTabSelected(int tabId);
+    virtual wxColour GetAreaBackColour(int section);
+    // Draws the current cell's focus mark: the cell type's, or a dotted
+    // rectangle one pixel inside the right and bottom edges.
+    virtual void DrawFocusRectangle(wxDC& dc, const wxRect& rect);
+    virtual void NotifyFocusLostTo(int section, wxWindow* newFocus);
+    virtual void NotifyFocusLost(int section);
+    virtual bool AllowColumnDrag(int column);
+    virtual bool AllowColumnMove(int fromColumn, int toColumn);
+    virtual void NotifyColumnMoved(int fromColumn, int toColumn);
+    virtual void PlaceTrackingWindow(wxRect& cellScreenRect, wxRect& windowRect);
+
+  protected:
+    CGridSheet& Sheet() { return *m_sheets[m_nCurrentSheet]; }
+    const CGridSheet& Sheet() const { return *m_sheets[m_nCurrentSheet]; }
+
+  private:
+    int DataSourceColumn(int column) const;
+    CGridDataSource& DataSourceOf(int column);
+    int ChangeStoredCell(int column, int row, const std::function<void(CGridCell&)>& change);
+    bool IsDataCell(int column, int row) const;
+    // A member of a joined range is replaced by the range's origin.
+    void ResolveJoin(int& column, int& row);
+    // Where a move along a row (or a column) lands when its target is a
+    // member of a joined range: past the range going forward, on its origin
+    // going back.
+    int JumpOverJoin(int column, int row, bool movingRow, bool forward);
+    int MoveCurrentCell(int column, int row, bool askDataSource);
+    void ApplyChange();
+    void KeepViewInLimits();
+    void NotifyColumnWidth(int column, int& width);
+    void NotifyRowHeight(int row, int& height);
+    void StoreColumnWidth(int column, int width);
+    bool IsVisibleAndReady() const;
+    int SetHeadingSize(std::vector<int>& sizes, int& total, int index, int size);
+    int ScaleHeading(std::vector<int>& sizes, int& total, int size);
+    std::unique_ptr<CGridSheet> MakeSheet();
+    void OnSize(wxSizeEvent& event);
+    void OnPaint(wxPaintEvent& event);
+    void OnMenu(wxCommandEvent& event);
+    void OnSystemColoursChanged(wxSysColourChangedEvent& event);
+
+    std::vector<std::unique_ptr<CGridSheet>> m_sheets;
+    int m_nCurrentSheet = 0;
+    CGridResourceList<wxFont> m_fonts;
+    CGridResourceList<wxBitmap> m_bitmaps;
+    CGridResourceList<CGridCellType> m_cellTypes;
+    std::vector<std::unique_ptr<CGridDataSource>> m_dataSources;  // index 1 and on
+    wxMenu m_popupMenu;
+    int m_nMenuColumn = -1;  // where the popup menu was last opened
+    int m_nMenuRow = -1;
+    int m_nMenuSection = 0;
+    bool m_bRedrawEnabled = true;
+    bool m_bDoubleBuffering = false;
+};
