@@ -1,0 +1,11 @@
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/colour.h>
+#include <wx/dc.h>
+
+// Draws all of `bitmap` with its top-left corner at (x, y); pixels of
+// exactly the `transparent` colour leave what is beneath visible. The bitmap
+// itself is not changed. False only when the bitmap is not usable.
+bool DrawTransparentBitmap(wxDC& dc, const wxBitmap& bitmap, int x, int y,
+                           const wxColour& transparent);
