@@ -31,6 +31,7 @@ class COXStatic : public wxControl {
 
     void SetLabel(const wxString& label) override;
     bool AcceptsFocus() const override { return false; }
+    wxBorder GetDefaultBorder() const override { return wxBORDER_NONE; }
 
   protected:
     // Paints background and text; what the paint handler draws.

@@ -36,9 +36,8 @@ function(_vantrel_add_help_compilation)
     COMMAND ${CMAKE_COMMAND} -E rm -rf "${stage}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${stage}"
     COMMAND ${CMAKE_COMMAND} -E copy ${pages} ${pictures} "${stage}"
-    COMMAND "${VANTREL_CHMCMD}" --verbosity 1 Vantrel.hhp
+    COMMAND ${CMAKE_COMMAND} -E chdir "${stage}" "${VANTREL_CHMCMD}" --verbosity 1 Vantrel.hhp
     COMMAND ${CMAKE_COMMAND} -E copy "${stage}/Vantrel.CHM" "${help_file}"
-    WORKING_DIRECTORY "${stage}"
     DEPENDS ${pages} ${pictures}
     COMMENT "Compiling the help file Vantrel.CHM"
     VERBATIM)

@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include <wx/app.h>
+#include <wx/dcmemory.h>
 #include <wx/stopwatch.h>
 
 bool YieldUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -22,4 +23,23 @@ wxColour PixelAt(const wxImage& image, int x, int y) {
 void PrintTo(const wxColour& colour, std::ostream* out) {
     *out << "(" << int(colour.Red()) << "," << int(colour.Green()) << "," << int(colour.Blue())
          << ")";
+}
+
+ShownFrame::ShownFrame(const wxPoint& position, const wxSize& size)
+    : m_frame(new wxFrame(nullptr, wxID_ANY, "test", position, size)) {
+    m_frame->Show();
+    YieldUntil([this] { return m_frame->IsShownOnScreen(); });
+}
+
+ShownFrame::~ShownFrame() {
+    delete m_frame;
+}
+
+wxImage RenderClient(const wxWindow& window, const std::function<void(wxDC&)>& draw) {
+    wxBitmap bitmap(window.GetClientSize(), 24);
+    {
+        wxMemoryDC dc(bitmap);
+        draw(dc);
+    }
+    return bitmap.ConvertToImage();
 }
