@@ -60,11 +60,3 @@ TEST(CZrHyperLink, ShowsTheLinkCursorOrTheUpArrowWhenItIsMissing) {
     EXPECT_FALSE(link.SetLinkCursor(4242));
     EXPECT_TRUE(link.GetCursor().IsSameAs(UpArrowCursor()));
 }
-
-TEST(CZrHyperLink, HasTheStaticsTooltip) {
-    ShownFrame frame;
-    CZrHyperLink link(frame.Get(), wxID_ANY, "tarnwick.example");
-    link.SetToolTipText("Visit the Tarnwick web site");
-    link.EnableToolTip(true);
-    EXPECT_EQ(link.GetToolTipText(), "Visit the Tarnwick web site");
-}
