@@ -26,6 +26,8 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/bench/bench_walk
+	@$(BUILD_DIR)/bench/bench_compare
+	@xvfb-run -a $(BUILD_DIR)/bench/bench_grid_store
 
 format:
 	@find fs tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

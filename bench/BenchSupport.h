@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 // Helpers shared by the benchmark programs.
 
@@ -10,6 +11,14 @@ long PeakMemoryBytes();
 // Seconds taken by `command` run through the shell (its output discarded
 // unless the command redirects it); negative when it failed.
 double TimeShellCommand(const std::string& command);
+
+// One run of a program, its output discarded.
+struct CommandRun {
+    double seconds = -1;
+    long peakMemoryBytes = 0;  // the program's own peak resident memory
+    int exitStatus = -1;
+};
+CommandRun RunCommand(const std::vector<std::string>& arguments);
 
 class Timer {
   public:

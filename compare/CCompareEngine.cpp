@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "CUncIterator.h"
 #include "CompareFileContents.h"
@@ -13,25 +14,22 @@ namespace {
 // The fields of one side of a row.
 struct RowSide {
     std::string ResultRow::*name;
-    std::string ResultRow::*path;
     uint64_t ResultRow::*size;
     int64_t ResultRow::*time;
     uint32_t ResultRow::*attributes;
 };
-constexpr RowSide kLeftSide{&ResultRow::szLeftName, &ResultRow::szLeftPath, &ResultRow::nLeftSize,
-                            &ResultRow::tLeftTime, &ResultRow::nLeftAttr};
-constexpr RowSide kRightSide{&ResultRow::szRightName, &ResultRow::szRightPath,
-                             &ResultRow::nRightSize, &ResultRow::tRightTime,
-                             &ResultRow::nRightAttr};
+constexpr RowSide kLeftSide{&ResultRow::szLeftName, &ResultRow::nLeftSize, &ResultRow::tLeftTime,
+                            &ResultRow::nLeftAttr};
+constexpr RowSide kRightSide{&ResultRow::szRightName, &ResultRow::nRightSize,
+                             &ResultRow::tRightTime, &ResultRow::nRightAttr};
 
 // The path without the first `folderLength` bytes (the folder text).
-std::string RelativeName(const std::string& path, size_t folderLength) {
-    return path.substr(std::min(folderLength, path.size()));
+std::string_view RelativeName(const std::string& path, size_t folderLength) {
+    return std::string_view(path).substr(std::min(folderLength, path.size()));
 }
 
 void FillSide(ResultRow& row, const RowSide& side, const CFileStatus& status, size_t folderLength) {
-    row.*side.path = status.m_szFullName;
-    row.*side.name = RelativeName(status.m_szFullName, folderLength);
+    row.*side.name = std::string(RelativeName(status.m_szFullName, folderLength));
     row.*side.size = status.m_size;
     row.*side.time = status.m_mtime;
     row.*side.attributes = status.m_attribute;
@@ -95,7 +93,6 @@ bool CCompareEngine::GatherFileStatus() {
 
 bool CCompareEngine::ReadStatuses(std::vector<CFileStatus>& listed,
                                   std::vector<CFileStatus>& statuses, bool isSource) {
-    statuses.reserve(listed.size());
     for (size_t i = 0; i < listed.size(); ++i) {
         Pump();
         if (m_bAbort) {
@@ -106,9 +103,10 @@ bool CCompareEngine::ReadStatuses(std::vector<CFileStatus>& listed,
                                 : "Checking TARGET File Status... %d of %d",
                        static_cast<int>(i + 1), static_cast<int>(listed.size()));
         }
-        statuses.push_back(std::move(listed[i]));
     }
-    listed.clear();
+    // Every listed file's status was read with the listing.
+    statuses = std::move(listed);
+    listed = {};
     return true;
 }
 
@@ -132,9 +130,13 @@ void CCompareEngine::AnalyzeResults() {
         return;
     }
     ShowStatus("Sorting Results...", 0);
-    std::stable_sort(
-        m_results.begin(), m_results.end(),
-        [](const ResultRow& a, const ResultRow& b) { return CompareResultRows(a, b) < 0; });
+    const auto before = [](const ResultRow& a, const ResultRow& b) {
+        return CompareResultRows(a, b) < 0;
+    };
+    // Without right-only rows the merge left the rows in order already.
+    if (!std::is_sorted(m_results.begin(), m_results.end(), before)) {
+        std::stable_sort(m_results.begin(), m_results.end(), before);
+    }
 }
 
 // One forward merge of the right files into the rows of the left files. Right
@@ -146,7 +148,7 @@ bool CCompareEngine::PairRightFiles() {
     const size_t count = m_targetFiles.size();
     size_t cursor = 0;
     for (size_t first = 0; first < count;) {
-        const std::string key =
+        const std::string_view key =
             RelativeName(m_targetFiles[first].m_szFullName, m_strRightFolder.size());
         size_t end = first + 1;
         while (end < count &&
@@ -165,7 +167,7 @@ bool CCompareEngine::PairRightFiles() {
 bool CCompareEngine::PairGroup(size_t first, size_t end, size_t& cursor, size_t leftRows) {
     const size_t count = m_targetFiles.size();
     const size_t folderLength = m_strRightFolder.size();
-    const std::string key = RelativeName(m_targetFiles[first].m_szFullName, folderLength);
+    const std::string_view key = RelativeName(m_targetFiles[first].m_szFullName, folderLength);
     for (size_t k = first; k < end; ++k) {
         Pump();
         if (m_bAbort) {
@@ -221,6 +223,32 @@ bool CCompareEngine::PairGroup(size_t first, size_t end, size_t& cursor, size_t 
     return true;
 }
 
+std::string CCompareEngine::LeftPath(const ResultRow& row) const {
+    return row.HasLeft() ? m_strLeftFolder + row.szLeftName : std::string();
+}
+
+std::string CCompareEngine::RightPath(const ResultRow& row) const {
+    return row.HasRight() ? m_strRightFolder + row.szRightName : std::string();
+}
+
+bool CCompareEngine::SamePath(const ResultRow& row) const {
+    const size_t length = m_strLeftFolder.size() + row.szLeftName.size();
+    if (length != m_strRightFolder.size() + row.szRightName.size()) {
+        return false;
+    }
+    // Compares folder + name on both sides without building either path.
+    const auto byteOf = [](const std::string& folder, const std::string& name, size_t i) {
+        return i < folder.size() ? folder[i] : name[i - folder.size()];
+    };
+    for (size_t i = 0; i < length; ++i) {
+        if (byteOf(m_strLeftFolder, row.szLeftName, i) !=
+            byteOf(m_strRightFolder, row.szRightName, i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 int CCompareEngine::CompareResultRows(const ResultRow& a, const ResultRow& b) {
     const std::string& keyA = a.szLeftName.empty() ? a.szRightName : a.szLeftName;
     const std::string& keyB = b.szLeftName.empty() ? b.szRightName : b.szLeftName;
@@ -231,13 +259,13 @@ RowStatus CCompareEngine::Classify(const ResultRow& row) const {
     if (!row.HasLeft() || !row.HasRight()) {
         return RowStatus::Missing;
     }
-    if (row.szLeftPath == row.szRightPath) {
+    if (SamePath(row)) {
         return RowStatus::Identical;
     }
     if (row.nLeftSize != row.nRightSize) {
         return RowStatus::SizeDiffers;
     }
-    if (CompareFileContents(row.szLeftPath, row.szRightPath) == 1) {
+    if (CompareFileContents(LeftPath(row), RightPath(row), row.nLeftSize) == 1) {
         return RowStatus::ContentDiffers;
     }
     if (row.tLeftTime != row.tRightTime) {

@@ -32,6 +32,11 @@ class CCompareEngine {
     // The row order: by name (the left name, or the right one when the left
     // side is absent) without regard to case.
     static int CompareResultRows(const ResultRow& a, const ResultRow& b);
+    // A side's full path: its folder text and the row's name; empty when absent.
+    std::string LeftPath(const ResultRow& row) const;
+    std::string RightPath(const ResultRow& row) const;
+    // Both sides are the very same path.
+    bool SamePath(const ResultRow& row) const;
     // The status of one row; reads both files when their sizes agree.
     RowStatus Classify(const ResultRow& row) const;
     // Classifies every row in order, counting into m_counts and handing each

@@ -3,19 +3,20 @@
 #include <unistd.h>
 
 #include <climits>
+#include <string_view>
 
 #include "FindData.h"
 
 namespace {
 
 // The last name of a path, ignoring trailing separators.
-std::string LastName(const std::string& path) {
+std::string_view LastName(std::string_view path) {
     const auto end = path.find_last_not_of('/');
-    if (end == std::string::npos) {
+    if (end == std::string_view::npos) {
         return {};
     }
     const auto slash = path.rfind('/', end);
-    const auto start = slash == std::string::npos ? 0 : slash + 1;
+    const auto start = slash == std::string_view::npos ? 0 : slash + 1;
     return path.substr(start, end + 1 - start);
 }
 

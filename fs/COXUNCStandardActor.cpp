@@ -76,7 +76,7 @@ HResult ResultFromErrno(int error) {
     return static_cast<HResult>((static_cast<uint32_t>(error) & 0xFFFFu) | 0x80070000u);
 }
 
-uint32_t AttributesOf(const std::string& name, const struct stat& status) {
+uint32_t AttributesOf(std::string_view name, const struct stat& status) {
     uint32_t attributes = 0;
     if ((status.st_mode & S_IWUSR) == 0) {
         attributes |= kAttributeReadOnly;

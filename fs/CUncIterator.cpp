@@ -159,7 +159,7 @@ std::string CUncIterator::NextDirectory() {
 
 void CUncIterator::PushScan(std::string directory, std::string physicalPath) {
     DirScan scan;
-    scan.path.SetParts(std::move(directory), kAllNames);
+    scan.path.SetParts(directory, kAllNames);
     scan.physicalPath = std::move(physicalPath);
     m_dirStack.push_back(std::move(scan));
 }
@@ -203,11 +203,11 @@ bool CUncIterator::Accepts(const FindData& entry) const {
 }
 
 void CUncIterator::StandOn(const FindData& entry) {
-    std::string directory = m_searchSpec.Directory();
+    const std::string& directory = m_searchSpec.Directory();
     if (entry.IsDirectory()) {
         SetParts(directory + entry.name + GetSeparator(), {});
     } else {
-        SetParts(std::move(directory), entry.name);
+        SetParts(directory, entry.name);
     }
 }
 

@@ -89,11 +89,15 @@ void CUncPath::Empty() {
     m_bPartsValid = false;
 }
 
-void CUncPath::SetParts(std::string directory, std::string file) {
-    m_sDirectory = std::move(directory);
-    m_sFile = std::move(file);
+void CUncPath::SetParts(std::string_view directory, std::string_view file) {
+    // Assigning in place reuses the strings' storage: a walk sets its path
+    // once for every entry.
+    m_sDirectory.assign(directory);
+    m_sFile.assign(file);
+    m_sFull.assign(directory);
+    m_sFull.append(file);
     m_bPartsValid = true;
-    m_bFullValid = false;
+    m_bFullValid = true;
 }
 
 void CUncPath::SyncFull() {

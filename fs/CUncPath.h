@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class COXUNCStandardActor;
 
@@ -38,7 +39,7 @@ class CUncPath {
 
     // Replaces both forms at once; the caller guarantees that `directory`
     // is empty or ends with "/" and that `file` holds no "/".
-    void SetParts(std::string directory, std::string file);
+    void SetParts(std::string_view directory, std::string_view file);
 
     static constexpr char GetSeparator() { return '/'; }
 

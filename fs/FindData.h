@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Attribute bits of a directory entry or file status.
 inline constexpr uint32_t kAttributeReadOnly = 0x01;  // owner lacks write permission
@@ -25,4 +26,4 @@ struct FindData {
 };
 
 // Attribute bits for an entry named `name` with status `status`.
-uint32_t AttributesOf(const std::string& name, const struct stat& status);
+uint32_t AttributesOf(std::string_view name, const struct stat& status);

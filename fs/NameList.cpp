@@ -1,21 +1,43 @@
 #include "NameList.h"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
-unsigned char FoldCase(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
+// Each byte with ASCII A-Z folded to lower case.
+constexpr auto kFolded = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return table;
+}();
 
 }  // namespace
 
-int CompareNoCase(const std::string& a, const std::string& b) {
+int CompareNoCase(std::string_view a, std::string_view b) {
     const size_t common = std::min(a.size(), b.size());
-    for (size_t i = 0; i < common; ++i) {
-        const unsigned char x = FoldCase(static_cast<unsigned char>(a[i]));
-        const unsigned char y = FoldCase(static_cast<unsigned char>(b[i]));
+    size_t i = 0;
+    while (i < common) {
+        // Identical bytes are equal whatever their case: skip them a word
+        // at a time, since names sorted together share long prefixes.
+        uint64_t wordA, wordB;
+        if (i + sizeof wordA <= common) {
+            std::memcpy(&wordA, a.data() + i, sizeof wordA);
+            std::memcpy(&wordB, b.data() + i, sizeof wordB);
+            if (wordA == wordB) {
+                i += sizeof wordA;
+                continue;
+            }
+        }
+        const unsigned char x = kFolded[static_cast<unsigned char>(a[i])];
+        const unsigned char y = kFolded[static_cast<unsigned char>(b[i])];
         if (x != y) {
             return x < y ? -1 : 1;
         }
+        ++i;
     }
     if (a.size() == b.size()) {
         return 0;

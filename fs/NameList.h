@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Lists of names and texts.
@@ -9,7 +10,7 @@
 // Compares without regard to letter case: ASCII A-Z folded to lower case,
 // then bytes compared as unsigned values; a prefix sorts first.
 // Negative, zero or positive.
-int CompareNoCase(const std::string& a, const std::string& b);
+int CompareNoCase(std::string_view a, std::string_view b);
 // Stable ascending sort by CompareNoCase: names equal but for case keep
 // their order. The second form sorts any records by the name `nameOf` gives.
 void SortNamesNoCase(std::vector<std::string>& names);

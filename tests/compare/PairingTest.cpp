@@ -39,8 +39,8 @@ TEST_F(PairingTest, PairsByRelativeNameAndSortsRightOnlyRowsIntoPlace) {
                                      {"only-left.txt", ""},
                                      {"sub/c.txt", "sub/c.txt"}}));
     const ResultRow& rightOnly = host.rows[0].row;
-    EXPECT_EQ(rightOnly.szRightPath, tree.Path("R/0first.txt"));
-    EXPECT_TRUE(rightOnly.szLeftPath.empty());
+    EXPECT_EQ(host.engine.RightPath(rightOnly), tree.Path("R/0first.txt"));
+    EXPECT_TRUE(host.engine.LeftPath(rightOnly).empty());
     EXPECT_EQ(rightOnly.nLeftSize, 0u);
     EXPECT_EQ(host.engine.m_counts.missing, 2);
     EXPECT_EQ(host.engine.m_counts.equal, 2);

@@ -10,6 +10,9 @@ TEST(NameList, CompareNoCaseFoldsAsciiLettersAndComparesBytesUnsigned) {
     EXPECT_LT(CompareNoCase("ab", "abc"), 0) << "a prefix sorts first";
     EXPECT_LT(CompareNoCase("z", "\xc3\xa9"), 0) << "bytes above 127 sort last";
     EXPECT_NE(CompareNoCase("\xc3\x89", "\xc3\xa9"), 0) << "no folding beyond ASCII";
+    EXPECT_EQ(CompareNoCase("LongPrefixNAME.txt", "longprefixname.TXT"), 0);
+    EXPECT_LT(CompareNoCase("longpref_x", "LONGPREFax"), 0) << "a difference after 8 bytes";
+    EXPECT_GT(CompareNoCase("longprefixb", "longprefixA"), 0);
 }
 
 TEST(NameList, SortNamesNoCaseIsStableForNamesEqualButForCase) {
