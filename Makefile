@@ -30,7 +30,7 @@ bench: build
 	@xvfb-run -a $(BUILD_DIR)/bench/bench_grid_store
 
 format:
-	@find fs tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@find fs compare grid app update cli tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	@rm -rf $(BUILD_DIR)

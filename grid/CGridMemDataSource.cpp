@@ -49,6 +49,9 @@ const CGridPackedCell* CGridMemDataSource::FindCell(const Row& row, int column) 
     return &(*cells)[index];
 }
 
+// A row that has to grow takes room for as many cells as the row grown
+// before it: rows tend to be alike, and a row filled cell by cell then
+// needs one allocation instead of one per doubling.
 CGridPackedCell& CGridMemDataSource::MakeCell(Row& row, int column) {
     if (column < 0 && row.headingCells == nullptr) {
         row.headingCells = std::make_unique<CellList>();
@@ -57,7 +60,11 @@ CGridPackedCell& CGridMemDataSource::MakeCell(Row& row, int column) {
     const size_t index =
         column >= 0 ? static_cast<size_t>(column) : static_cast<size_t>(-column - 1);
     if (index >= cells.size()) {
+        if (index >= cells.capacity()) {
+            cells.reserve(std::max(index + 1, m_nLastGrownRowLength));
+        }
         cells.resize(index + 1);
+        m_nLastGrownRowLength = cells.size();
     }
     return cells[index];
 }
@@ -129,11 +136,27 @@ int CGridMemDataSource::InsertColumn(int column) {
     return 0;
 }
 
+void CGridMemDataSource::ReleaseCells(Row& row) {
+    for (CGridPackedCell& cell : row.cells) {
+        cell.Release(m_blocks);
+    }
+    if (row.headingCells != nullptr) {
+        for (CGridPackedCell& cell : *row.headingCells) {
+            cell.Release(m_blocks);
+        }
+    }
+}
+
 int CGridMemDataSource::DeleteRow(int row) {
-    if (row >= 0 && row < static_cast<int>(m_rows.size())) {
+    Row* stored = FindRow(row);
+    if (stored == nullptr) {
+        return 0;
+    }
+    ReleaseCells(*stored);
+    if (row >= 0) {
         m_rows.erase(m_rows.begin() + row);
-    } else if (Row* heading = FindRow(row); row < 0 && heading != nullptr) {
-        *heading = Row();
+    } else {
+        *stored = Row();
     }
     return 0;
 }
@@ -146,8 +169,9 @@ int CGridMemDataSource::DeleteColumn(int column) {
         for (Row& row : *rows) {
             const int length = static_cast<int>(row.cells.size());
             if (column == length - 1) {
-                row.cells[column] = CGridPackedCell();
+                row.cells[column].Release(m_blocks);
             } else if (column < length) {
+                row.cells[column].Release(m_blocks);
                 row.cells.erase(row.cells.begin() + column);
             }
         }
@@ -161,13 +185,14 @@ int CGridMemDataSource::DeleteCell(int column, int row) {
     if (stored == nullptr || FindCell(*stored, column) == nullptr) {
         return kNotFound;
     }
-    MakeCell(*stored, column) = CGridPackedCell();
+    MakeCell(*stored, column).Release(m_blocks);
     return 0;
 }
 
 int CGridMemDataSource::Empty() {
     std::vector<Row>().swap(m_rows);
     std::vector<Row>().swap(m_headingRows);
+    m_blocks.Clear();
     return 0;
 }
 
@@ -182,7 +207,9 @@ int CGridMemDataSource::GetCell(int column, int row, CGridCell& cell) {
 }
 
 int CGridMemDataSource::SetCell(int column, int row, const CGridCell& cell) {
-    MakeCell(MakeRow(row), column) = CGridPackedCell(cell);
+    CGridPackedCell& stored = MakeCell(MakeRow(row), column);
+    stored.Release(m_blocks);
+    stored = CGridPackedCell(cell, m_blocks);
     return 0;
 }
 

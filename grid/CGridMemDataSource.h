@@ -11,7 +11,8 @@
 // The grid's built-in store: cells kept in memory, sparse at the ends. A row
 // or column beyond the last one stored does not exist (reading it finds
 // nothing); writing there creates everything up to it. Rows are held in an
-// array, so reading or writing any cell costs the same whatever the order.
+// array, so reading or writing any cell costs the same whatever the order;
+// each cell is one packed block from the store's own pool.
 //
 // Cells of heading rows (negative rows) travel with their column when
 // columns are inserted or deleted; cells of heading columns (negative
@@ -62,10 +63,12 @@ class CGridMemDataSource : public CGridDataSource {
         std::unique_ptr<CellList> headingCells;  // columns -1, -2, ...
     };
 
+    // Gives the blocks of every cell of the row back to the pool.
+    void ReleaseCells(Row& row);
     Row* FindRow(int row);
     Row& MakeRow(int row);
     static const CGridPackedCell* FindCell(const Row& row, int column);
-    static CGridPackedCell& MakeCell(Row& row, int column);
+    CGridPackedCell& MakeCell(Row& row, int column);
     int RowLength(int row) const;
     int TableIndexOf(int dataSourceColumn) const;
     void RenumberColumns(int from, int delta);
@@ -73,8 +76,10 @@ class CGridMemDataSource : public CGridDataSource {
     void StepAlongRow(int& column, int& row, bool forward) const;
     int NextRow(int row, bool forward) const;
 
+    CGridBlockPool m_blocks;  // holds every stored cell
     std::vector<Row> m_rows;
     std::vector<Row> m_headingRows;  // rows -1, -2, ...
     Comparison m_compare;
     std::vector<CGridColumnEntry>* m_pColumns;
+    size_t m_nLastGrownRowLength = 0;  // cells of the row that grew last
 };

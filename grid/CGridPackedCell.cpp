@@ -60,7 +60,8 @@ class BlockReader {
 
 }  // namespace
 
-// The layout, in this order: mask, then each set property. The text comes
+// The layout after the block's size, in this order: mask, then each set
+// property. The text comes
 // first so that searches read it without decoding the rest.
 class CGridPackedCellLayout {
   public:
@@ -177,17 +178,30 @@ class CGridPackedCellLayout {
     }
 };
 
-CGridPackedCell::CGridPackedCell(const CGridCell& cell) {
+// The block starts with its own size, so that it can be given back.
+CGridPackedCell::CGridPackedCell(const CGridCell& cell, CGridBlockPool& pool) {
     BlockWriter measure(nullptr);
+    measure.Put(uint32_t{0});
     CGridPackedCellLayout::Write(measure, cell);
-    m_pBlock = std::make_unique_for_overwrite<std::byte[]>(measure.Size());
-    BlockWriter out(m_pBlock.get());
+    const auto size = static_cast<uint32_t>(measure.Size());
+    m_pBlock = pool.Allocate(size);
+    BlockWriter out(m_pBlock);
+    out.Put(size);
     CGridPackedCellLayout::Write(out, cell);
+}
+
+void CGridPackedCell::Release(CGridBlockPool& pool) {
+    if (m_pBlock != nullptr) {
+        pool.Free(m_pBlock, BlockReader(m_pBlock).Get<uint32_t>());
+        m_pBlock = nullptr;
+    }
 }
 
 void CGridPackedCell::MergeInto(CGridCell& cell) const {
     if (m_pBlock != nullptr) {
-        CGridPackedCellLayout::Merge(BlockReader(m_pBlock.get()), cell);
+        BlockReader in(m_pBlock);
+        in.Get<uint32_t>();
+        CGridPackedCellLayout::Merge(in, cell);
     }
 }
 
@@ -201,6 +215,7 @@ std::string_view CGridPackedCell::Text() const {
     if (m_pBlock == nullptr) {
         return {};
     }
-    BlockReader in(m_pBlock.get());
+    BlockReader in(m_pBlock);
+    in.Get<uint32_t>();
     return (in.Get<uint32_t>() & CGridCell::kText) ? in.GetString() : std::string_view();
 }

@@ -154,6 +154,7 @@ int CSheetGrid::SetRowCount(int count, bool redraw) {
     sheet.m_nPreviousCurrentRow = std::min(sheet.m_nPreviousCurrentRow, count - 1);
     sheet.m_nPendingRow = std::min(sheet.m_nPendingRow, count - 1);
     const int topRow = sheet.m_nTopRow;
+    PlaceParts();
     KeepViewInLimits();
     if (sheet.m_nTopRow != topRow) {
         ApplyChange();
@@ -180,6 +181,7 @@ int CSheetGrid::SetColumnCount(int count, bool redraw) {
     sheet.m_nCurrentColumn = std::min(sheet.m_nCurrentColumn, count - 1);
     sheet.m_nPendingColumn = std::min(sheet.m_nPendingColumn, count - 1);
     const int leftColumn = sheet.m_nLeftColumn;
+    PlaceParts();
     KeepViewInLimits();
     if (sheet.m_nLeftColumn != leftColumn) {
         ApplyChange();
@@ -507,19 +509,19 @@ int CSheetGrid::SetCell(int column, int row, CGridCell& cell) {
 }
 
 std::optional<std::string> CSheetGrid::GetCellText(int column, int row) {
-    CGridCell cell = CGridCell::Blank();
-    GetCell(column, row, cell);
-    return cell.GetDisplayText();
+    const CGridCellPool::Lease cell = m_cellPool.Borrow();
+    GetCell(column, row, *cell);
+    return cell->GetDisplayText();
 }
 
 // Reads only what is stored for the cell (no defaults), changes it, and
 // writes it back.
 int CSheetGrid::ChangeStoredCell(int column, int row,
                                  const std::function<void(CGridCell&)>& change) {
-    CGridCell cell = CGridCell::Blank();
-    DataSourceOf(column).GetCell(DataSourceColumn(column), row, cell);
-    change(cell);
-    return SetCell(column, row, cell);
+    const CGridCellPool::Lease cell = m_cellPool.Borrow();
+    DataSourceOf(column).GetCell(DataSourceColumn(column), row, *cell);
+    change(*cell);
+    return SetCell(column, row, *cell);
 }
 
 int CSheetGrid::SetCellText(int column, int row, const std::string& text) {
@@ -614,11 +616,13 @@ void CSheetGrid::NotifyRowHeight(int row, int& height) {
     NotifyRowResized(row, height);
 }
 
-// Widths below 0 are taken as 0: the column is hidden.
+// Widths below 0 are taken as 0: the column is hidden. The parts are placed
+// again, since the columns may now fit the view or no longer fit it.
 void CSheetGrid::StoreColumnWidth(int column, int width) {
     CGridSheet& sheet = Sheet();
     sheet.m_columns[column].m_nWidth = std::max(0, width);
     sheet.m_nLockedColumnsWidth = CGridGeometry(sheet).LockedColumnsWidth();
+    AdjustLayout();
 }
 
 int CSheetGrid::SetColumnWidth(int column, int width) {
@@ -658,6 +662,7 @@ int CSheetGrid::SetRowHeight(int row, int height) {
         sheet.m_rowHeights[row] = height;
     }
     sheet.m_nLockedRowsHeight = CGridGeometry(sheet).LockedRowsHeight();
+    AdjustLayout();
     return 0;
 }
 
@@ -669,6 +674,7 @@ int CSheetGrid::SetUniformRowHeight(bool uniform) {
     CGridSheet& sheet = Sheet();
     sheet.SetUniformHeight(uniform);
     sheet.m_nLockedRowsHeight = CGridGeometry(sheet).LockedRowsHeight();
+    AdjustLayout();
     return 0;
 }
 
@@ -760,13 +766,18 @@ int CSheetGrid::RedrawCell(int, int) {
     return RedrawAll();
 }
 
-void CSheetGrid::AdjustLayout() {
+void CSheetGrid::PlaceParts() {
     CGridSheet& sheet = Sheet();
     const wxSize client = GetHandle() != nullptr ? GetClientSize() : wxSize(0, 0);
     CGridLayoutRects rects = CGridLayoutRects::Compute(sheet, client);
     AdjustLayout(rects.cellArea, rects.topHeading, rects.sideHeading, rects.cornerButton,
                  rects.vScrollBar, rects.hScrollBar, rects.tabBar);
     sheet.m_layout = rects;
+}
+
+void CSheetGrid::AdjustLayout() {
+    PlaceParts();
+    CGridSheet& sheet = Sheet();
     if (sheet.m_bReady) {
         KeepViewInLimits();
         RedrawAll();

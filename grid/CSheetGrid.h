@@ -52,6 +52,7 @@
 #include <vector>
 
 #include "CGridCell.h"
+#include "CGridCellPool.h"
 #include "CGridCellType.h"
 #include "CGridResourceList.h"
 #include "CGridSheet.h"
@@ -346,6 +347,8 @@ class CSheetGrid : public wxWindow {
     int JumpOverJoin(int column, int row, bool movingRow, bool forward);
     int MoveCurrentCell(int column, int row, bool askDataSource);
     void ApplyChange();
+    // Computes where the parts go, without touching the view.
+    void PlaceParts();
     void KeepViewInLimits();
     void NotifyColumnWidth(int column, int& width);
     void NotifyRowHeight(int row, int& height);
@@ -369,6 +372,7 @@ class CSheetGrid : public wxWindow {
     int m_nMenuColumn = -1;  // where the popup menu was last opened
     int m_nMenuRow = -1;
     int m_nMenuSection = 0;
+    CGridCellPool m_cellPool;  // working cells for the operations that read and write
     bool m_bRedrawEnabled = true;
     bool m_bDoubleBuffering = false;
 };

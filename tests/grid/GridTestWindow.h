@@ -1,0 +1,109 @@
+#pragma once
+
+#include <wx/frame.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+
+#include <string>
+#include <vector>
+
+#include "CSheetGrid.h"
+#include "GuiTest.h"
+
+// A grid that reaches its sheet and writes down the notifications it gets,
+// one line each, such as "CurrentRowChanged 0 3".
+class TestableGrid : public CSheetGrid {
+  public:
+    using CSheetGrid::Sheet;
+
+    std::vector<std::string> log;
+    bool allowCellMove = true;
+    bool allowViewMove = true;
+    bool allowContextMenu = true;
+    int rowsAddedPastLastRow = 0;
+
+    void InitialiseGrid() override { Note("InitialiseGrid"); }
+    void InitialiseSheet(int sheet) override { Note("InitialiseSheet", {sheet}); }
+    bool AllowCurrentCellMove(int oldColumn, int oldRow, int newColumn, int newRow) override {
+        Note("AllowCurrentCellMove", {oldColumn, oldRow, newColumn, newRow});
+        return allowCellMove;
+    }
+    bool AllowViewMove(int oldLeft, int oldTop, int newLeft, int newTop) override {
+        Note("AllowViewMove", {oldLeft, oldTop, newLeft, newTop});
+        return allowViewMove;
+    }
+    void NotifyPastLastRow(int rowCount, int rowsPastEnd, int rowsFound) override {
+        Note("PastLastRow", {rowCount, rowsPastEnd, rowsFound});
+        if (rowsAddedPastLastRow > 0) {
+            SetRowCount(rowCount + rowsAddedPastLastRow, false);
+        }
+    }
+    void NotifyColumnResized(int column, int& width) override {
+        Note("ColumnResized", {column, width});
+    }
+    void NotifyCurrentColumnChanged(int oldColumn, int newColumn) override {
+        Note("CurrentColumnChanged", {oldColumn, newColumn});
+    }
+    void NotifyCurrentRowChanged(int oldRow, int newRow) override {
+        Note("CurrentRowChanged", {oldRow, newRow});
+    }
+    void NotifyCurrentCellChanged(int oldColumn, int newColumn, int oldRow, int newRow) override {
+        Note("CurrentCellChanged", {oldColumn, newColumn, oldRow, newRow});
+    }
+    void NotifyLeftColumnChanged(int oldColumn, int newColumn) override {
+        Note("LeftColumnChanged", {oldColumn, newColumn});
+    }
+    void NotifyTopRowChanged(int oldRow, int newRow) override {
+        Note("TopRowChanged", {oldRow, newRow});
+    }
+    void NotifyMenuCommand(int column, int row, int section, int id) override {
+        Note("MenuCommand", {column, row, section, id});
+    }
+    bool AllowContextMenu(int column, int row, int section) override {
+        Note("AllowContextMenu", {column, row, section});
+        return allowContextMenu;
+    }
+
+    void Note(const std::string& what, const std::vector<int>& values = {}) {
+        std::string line = what;
+        for (const int value : values) {
+            line += " " + std::to_string(value);
+        }
+        log.push_back(line);
+    }
+};
+
+// A shown frame whose panel holds a placeholder control (identifier
+// kPlaceholderId, kWidth x kHeight) in a sizer, the way a dialog provides
+// one for a grid.
+class GridTestWindow {
+  public:
+    static constexpr int kPlaceholderId = 1005;
+    static constexpr int kWidth = 500;
+    static constexpr int kHeight = 300;
+
+    GridTestWindow() {
+        frame = new wxFrame(nullptr, wxID_ANY, "grid test", wxDefaultPosition, wxSize(700, 500));
+        panel = new wxPanel(frame);
+        placeholder = new wxWindow(panel, kPlaceholderId, wxPoint(10, 10), wxSize(kWidth, kHeight),
+                                   wxBORDER_NONE);
+        auto* sizer = new wxBoxSizer(wxVERTICAL);
+        sizer->Add(placeholder, 0, wxALL, 10);
+        panel->SetSizer(sizer);
+        frame->Show();
+        YieldUntil([this] { return frame->IsShownOnScreen(); });
+    }
+    ~GridTestWindow() {
+        frame->Destroy();
+        YieldPending();
+    }
+    GridTestWindow(const GridTestWindow&) = delete;
+    GridTestWindow& operator=(const GridTestWindow&) = delete;
+
+    // Attaches `grid` to the placeholder; the panel then owns it.
+    void Attach(CSheetGrid& grid) const { grid.AttachToDialogItem(panel, kPlaceholderId); }
+
+    wxFrame* frame;
+    wxPanel* panel;
+    wxWindow* placeholder;
+};
