@@ -22,6 +22,8 @@ class COXStatic : public wxControl {
     // An invalid background colour lets the parent's background show.
     void SetTextColor(const wxColour& colour, bool redraw = true);
     void SetBkColor(const wxColour& colour, bool redraw = true);
+    const wxColour& GetTextColor() const { return m_clrText; }
+    const wxColour& GetBkColor() const { return m_clrBack; }
     // False, with the font unchanged, when no font can be made from it.
     bool SetTextLogFont(const LOGFONTA& logFont, bool redraw = true);
     // A non-empty text is shown as the tip; an empty one makes the tip follow

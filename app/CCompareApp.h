@@ -1,0 +1,25 @@
+#pragma once
+
+#include <wx/app.h>
+
+#include <memory>
+#include <string>
+
+class CProfile;
+
+// The application: resets the trace log, reads the program's version and
+// runs the main window; the program ends when that window closes. Menu
+// commands the main window does not handle itself arrive here.
+class CCompareApp : public wxApp {
+  public:
+    CCompareApp();
+    ~CCompareApp() override;
+
+    bool OnInit() override;
+    void OnHelpTopics();
+
+    std::string m_strFileVersion;
+
+  private:
+    std::unique_ptr<CProfile> m_pProfile;
+};

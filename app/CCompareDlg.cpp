@@ -1,0 +1,733 @@
+#include "CCompareDlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/gauge.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/scrolbar.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/statline.h>
+#include <wx/stattext.h>
+#include <wx/utils.h>
+
+#include <chrono>
+
+#include "CCopyAllButton.h"
+#include "COXEdit.h"
+#include "COXStatic.h"
+#include "COXVersionInfo.h"
+#include "CProfile.h"
+#include "CResultGrid.h"
+#include "ChooseFolder.h"
+#include "DisplayText.h"
+#include "FileTexts.h"
+#include "LogFont.h"
+#include "MakeLogFont.h"
+#include "PathText.h"
+#include "ProgramFile.h"
+#include "PumpMessages.h"
+#include "ResourceImages.h"
+#include "TraceLog.h"
+#include "WindowPlacement.h"
+
+namespace {
+
+constexpr char kSection[] = "Defaults";
+constexpr char kLeftFolderKey[] = "Initial Folder 1";
+constexpr char kRightFolderKey[] = "Initial Folder 2";
+constexpr char kRecurseKey[] = "Recurse Directory";
+constexpr char kDisregardKey[] = "Disregard Attributes";
+constexpr char kWindowPosKey[] = "Window Pos";
+constexpr char kDefaultFolder[] = "/";
+constexpr char kTimePattern[] = "%m/%d/%y  %H:%M:%S";
+
+const wxColour kLightGreen(192, 255, 192);
+const wxColour kLightBlue(192, 192, 255);
+const wxColour kGrey(192, 192, 192);
+const wxColour kRed(255, 0, 0);
+const wxColour kBlue(0, 0, 255);
+
+constexpr int kAlignRight = 2;
+
+// Folder texts are byte strings; an edit shows their display form. Reading
+// an edit back keeps the bytes when the user left the text as shown, so a
+// folder whose name is not valid UTF-8 survives the round trip.
+void ShowBytes(wxTextCtrl& edit, const std::string& bytes) {
+    const wxString text = ToDisplayText(bytes);
+    if (edit.GetValue() != text) {
+        edit.ChangeValue(text);
+    }
+}
+
+std::string ReadBytes(const wxTextCtrl& edit, const std::string& previous) {
+    const wxString text = edit.GetValue();
+    if (text == ToDisplayText(previous)) {
+        return previous;
+    }
+    return std::string(text.utf8_str());
+}
+
+std::string FolderSetting(const CProfile& profile, const char* key) {
+    std::string folder = profile.GetProfileString(kSection, key, kDefaultFolder);
+    if (folder.empty()) {
+        folder = kDefaultFolder;
+    }
+    AppendBackslash(folder);
+    return folder;
+}
+
+}  // namespace
+
+CCompareDlg::CCompareDlg(CProfile& profile)
+    : wxFrame(nullptr, wxID_ANY, "Vantrel by Tarnwick", wxDefaultPosition, wxDefaultSize,
+              wxCAPTION | wxSYSTEM_MENU | wxRESIZE_BORDER | wxCLOSE_BOX | wxTAB_TRAVERSAL),
+      CCompareEngine(static_cast<CompareHost&>(*this)),
+      m_profile(profile),
+      m_pLeftGrid(new CResultGrid()),
+      m_pRightGrid(new CResultGrid()) {
+    SetIcons(LoadResourceIcon(128));
+    CreateMenuBar();
+    CreateControls();
+    m_sizeMin = GetSize();
+    SetMinSize(m_sizeMin);
+    m_normalRect = GetRect();
+
+    LoadWindowPlacement();
+    m_strLeftFolder = FolderSetting(m_profile, kLeftFolderKey);
+    m_strRightFolder = FolderSetting(m_profile, kRightFolderKey);
+    m_bRecurse = m_profile.GetProfileInt(kSection, kRecurseKey, 0) != 0;
+    m_bDisregardAttributes = m_profile.GetProfileInt(kSection, kDisregardKey, 0) != 0;
+
+    InitialiseGrids();
+    ApplyStyles();
+    m_pProgress->Hide();
+    m_pProgress->SetRange(100);
+    m_pProgress->SetValue(0);
+    m_pLeftFolder->SetToolTipText(ToDisplayText(m_strLeftFolder));
+    m_pRightFolder->SetToolTipText(ToDisplayText(m_strRightFolder));
+    UpdateData(false);
+
+    COXVersionInfo version;
+    version.ReadInfo(ProgramFilePath());
+    SetTitle("Vantrel by Tarnwick LLC - Version " + wxString::FromUTF8(version.m_sFileVersion));
+    m_pAbort->Hide();
+    m_pStatus->Hide();
+
+    Bind(wxEVT_CHAR_HOOK, &CCompareDlg::OnCharHook, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CCompareDlg::OnClose, this);
+    Bind(wxEVT_SIZE, &CCompareDlg::OnSize, this);
+    Bind(wxEVT_MOVE, &CCompareDlg::OnMove, this);
+    m_pPanel->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        if (m_bLayoutReady) {
+            LayoutControls();
+        }
+    });
+    m_bLayoutReady = true;
+    LayoutControls();
+}
+
+CCompareDlg::~CCompareDlg() = default;
+
+// ----------------------------------------------------------------- controls
+
+wxRect CCompareDlg::DialogRect(int x, int y, int width, int height) const {
+    return wxRect(m_pPanel->ConvertDialogToPixels(wxPoint(x, y)),
+                  m_pPanel->ConvertDialogToPixels(wxSize(width, height)));
+}
+
+void CCompareDlg::CreateMenuBar() {
+    auto* file = new wxMenu();
+    file->Append(wxID_EXIT, "E&xit");
+    auto* help = new wxMenu();
+    help->Append(wxID_HELP_INDEX, "&Help Topics", "Display Vantrel help file");
+    auto* bar = new wxMenuBar();
+    bar->Append(file, "&File");
+    bar->Append(help, "&Help");
+    SetMenuBar(bar);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
+}
+
+// The window's controls at their places in dialog units of the dialog font.
+void CCompareDlg::CreateControls() {
+    m_pPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL);
+    m_pPanel->SetFont(wxFont(wxFontInfo(8).FaceName("Liberation Sans")));
+    SetClientSize(DialogRect(0, 0, 418, 335).GetSize());
+    wxWindow* const p = m_pPanel;
+    const auto at = [this](int x, int y, int width, int height) {
+        return DialogRect(x, y, width, height);
+    };
+    const auto place = [](wxWindow* control, const wxRect& rect) {
+        control->SetSize(rect);
+        return control;
+    };
+
+    m_pResultsBox = new wxStaticBox(p, IDC_RESULTS_BOX, "Results");
+    place(m_pResultsBox, at(7, 7, 193, 97));
+    m_pVerdict = new COXStatic(p, IDC_VERDICT, "Folders are DIFFERENT", wxDefaultPosition,
+                               wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL | wxBORDER_SUNKEN);
+    place(m_pVerdict, at(16, 17, 177, 19));
+    struct LegendEntry {
+        int bitmap;
+        int x, y, textX, textY;
+        const char* text;
+    };
+    const LegendEntry legend[] = {
+        {129, 18, 39, 32, 40, "Identical File"},   {130, 18, 48, 32, 49, "Different Content"},
+        {131, 18, 58, 32, 59, "Missing File"},     {134, 105, 39, 118, 40, "Size Different"},
+        {133, 105, 49, 118, 50, "Time Different"}, {132, 105, 58, 118, 59, "Attrib Different"},
+    };
+    for (const LegendEntry& entry : legend) {
+        new wxStaticBitmap(p, wxID_ANY, LoadResourceBitmap(entry.bitmap),
+                           at(entry.x, entry.y, 0, 0).GetPosition());
+        new wxStaticText(p, wxID_ANY, entry.text, at(entry.textX, entry.textY, 0, 0).GetPosition());
+    }
+    m_pCounts = new wxStaticText(p, IDC_COUNTS, "Files Equal:\nFiles Differient:\nFiles Missing:");
+    place(m_pCounts, at(18, 75, 76, 27));
+
+    place(new wxStaticBox(p, wxID_ANY, "Settings"), at(205, 7, 104, 42));
+    m_pRecurse = new wxCheckBox(p, IDC_RECURSE, "Include Subfolders");
+    place(m_pRecurse, at(217, 20, 75, 10));
+    m_pDisregard = new wxCheckBox(p, IDC_DISREGARD, "Disregard Attributes");
+    place(m_pDisregard, at(217, 32, 81, 10));
+    m_pStatusBox = new wxStaticBox(p, IDC_STATUS_BOX, "Status");
+    place(m_pStatusBox, at(205, 53, 104, 51))->Hide();
+    m_pStatus = new COXStatic(p, IDC_STATUS, "", wxDefaultPosition, wxDefaultSize,
+                              wxALIGN_LEFT | wxBORDER_SUNKEN);
+    place(m_pStatus, at(210, 65, 89, 22))->Hide();
+    m_pProgress = new wxGauge(p, IDC_PROGRESS, 100, wxDefaultPosition, wxDefaultSize,
+                              static_cast<long>(wxGA_HORIZONTAL) | wxBORDER_SIMPLE);
+    place(m_pProgress, at(210, 90, 89, 9));
+
+    m_pCompare = new wxButton(p, IDC_COMPARE, "Compare");
+    place(m_pCompare, at(332, 7, 79, 34));
+    m_pCompare->SetDefault();
+    m_pAbort = new wxButton(p, IDC_ABORT, "Abort");
+    place(m_pAbort, at(332, 43, 79, 14));
+    m_pCompareAgain =
+        new COXStatic(p, IDC_COMPARE_AGAIN, "Compare Again Due To Changes", wxDefaultPosition,
+                      wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL | wxBORDER_SUNKEN);
+    place(m_pCompareAgain, at(315, 63, 96, 41))->Hide();
+    m_pSeparator = new wxStaticLine(p, IDC_SEPARATOR);
+    place(m_pSeparator, at(7, 112, 404, 1));
+    m_pLeftLabel = new COXStatic(p, IDC_LEFT_LABEL, "Left Folder");
+    place(m_pLeftLabel, at(7, 117, 111, 13));
+    m_pRightLabel = new COXStatic(p, IDC_RIGHT_LABEL, "Right Folder");
+    place(m_pRightLabel, at(219, 117, 111, 13));
+    const wxRect toRight = at(7, 131, 112, 25);
+    m_pCopyToRight =
+        new CCopyAllButton(p, IDC_COPY_TO_RIGHT, "Copy All Files To\nRight Folder",
+                           LoadResourceBitmap(142), toRight.GetPosition(), toRight.GetSize());
+    m_pCopyToRight->Hide();
+    const wxRect toLeft = at(215, 131, 112, 25);
+    m_pCopyToLeft =
+        new CCopyAllButton(p, IDC_COPY_TO_LEFT, "Copy All Files To\nLeft Folder",
+                           LoadResourceBitmap(143), toLeft.GetPosition(), toLeft.GetSize());
+    m_pCopyToLeft->Hide();
+
+    m_pLeftFolder = new COXEdit(p, IDC_LEFT_FOLDER);
+    place(m_pLeftFolder, at(7, 161, 159, 14));
+    m_pLeftBrowse = new wxButton(p, IDC_LEFT_BROWSE, "Browse");
+    place(m_pLeftBrowse, at(166, 161, 36, 14));
+    m_pRightFolder = new COXEdit(p, IDC_RIGHT_FOLDER);
+    place(m_pRightFolder, at(215, 161, 159, 14));
+    m_pRightBrowse = new wxButton(p, IDC_RIGHT_BROWSE, "Browse");
+    place(m_pRightBrowse, at(375, 161, 36, 14));
+    place(new wxWindow(p, IDC_LEFT_GRID, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN),
+          at(7, 178, 195, 150));
+    m_pScrollBar =
+        new wxScrollBar(p, IDC_SCROLLBAR, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
+    place(m_pScrollBar, at(204, 178, 10, 150));
+    place(new wxWindow(p, IDC_RIGHT_GRID, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN),
+          at(216, 178, 195, 150));
+
+    m_pCompare->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCompare(); });
+    m_pAbort->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_bAbort = true; });
+    m_pLeftBrowse->Bind(wxEVT_BUTTON,
+                        [this](wxCommandEvent&) { Browse(m_strLeftFolder, *m_pLeftFolder); });
+    m_pRightBrowse->Bind(wxEVT_BUTTON,
+                         [this](wxCommandEvent&) { Browse(m_strRightFolder, *m_pRightFolder); });
+    m_pDisregard->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
+        UpdateData(true);
+        if (m_pLeftGrid->GetRowCount() > 0) {
+            m_pCompareAgain->Show();
+        }
+    });
+    for (COXEdit* edit : {m_pLeftFolder, m_pRightFolder}) {
+        edit->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { ShowCopyAllButtons(false); });
+    }
+    m_pLeftFolder->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+        event.Skip();
+        LeaveFolderEdit(m_strLeftFolder);
+    });
+    m_pRightFolder->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+        event.Skip();
+        LeaveFolderEdit(m_strRightFolder);
+    });
+    for (const wxEventTypeTag<wxScrollEvent>& type :
+         {wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN, wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN,
+          wxEVT_SCROLL_THUMBTRACK, wxEVT_SCROLL_THUMBRELEASE}) {
+        m_pScrollBar->Bind(type, &CCompareDlg::OnSharedScroll, this);
+    }
+}
+
+void CCompareDlg::ApplyStyles() {
+    LOGFONTA bold;
+    MakeLogFont(bold, 12, "Arial", 0, true, false, false, false, this);
+    for (COXStatic* label : {m_pLeftLabel, m_pRightLabel, m_pVerdict, m_pCompareAgain}) {
+        label->SetTextLogFont(bold);
+    }
+    m_pLeftLabel->SetTextColor(kBlue);
+    m_pRightLabel->SetTextColor(kBlue);
+    m_pCompareAgain->SetTextColor(*wxWHITE);
+    m_pCompareAgain->SetBkColor(kRed);
+    for (COXEdit* edit : {m_pLeftFolder, m_pRightFolder}) {
+        edit->SetTextColor(*wxBLACK);
+        edit->SetBkColor(kLightGreen);
+    }
+    m_pStatus->SetTextColor(*wxBLACK);
+    m_pStatus->SetBkColor(kLightGreen);
+    SetVerdictColours(kLightBlue, *wxBLACK);
+}
+
+void CCompareDlg::InitialiseGrids() {
+    m_pLeftGrid->AttachToDialogItem(m_pPanel, IDC_LEFT_GRID);
+    m_pRightGrid->AttachToDialogItem(m_pPanel, IDC_RIGHT_GRID);
+    for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
+        ResetGrid(*grid);
+        grid->FitColumnsToContent(1, 4, grid->GetRowCount(), 3);
+        grid->FitColumnsToWidth(0, 4);
+    }
+}
+
+// No cell of an earlier run survives: the store is emptied, then the six
+// headed columns are set up again.
+void CCompareDlg::ResetGrid(CResultGrid& grid) {
+    grid.SetRowCount(0, false);
+    grid.SetColumnCount(0, false);
+    grid.GetDataSource(0)->Empty();
+    grid.SetColumnCount(CResultGrid::kColumnCount, false);
+    const char* const headings[] = {"", "NAME", "SIZE", "MODIFIED", "ATTR", "FULL PATH NAME"};
+    for (int column = 0; column < CResultGrid::kColumnCount; ++column) {
+        grid.SetCellText(column, -1, headings[column]);
+    }
+    if (m_bDisregardAttributes) {
+        grid.SetCellTextColour(CResultGrid::kColumnAttributes, -1, kGrey);
+    }
+    grid.RedrawAll();
+}
+
+void CCompareDlg::SetVerdictColours(const wxColour& back, const wxColour& text) {
+    m_pVerdict->SetBkColor(back);
+    m_pVerdict->SetTextColor(text);
+}
+
+void CCompareDlg::ShowCopyAllButtons(bool show) {
+    m_pCopyToRight->Show(show);
+    m_pCopyToLeft->Show(show);
+}
+
+// While a run goes on, nothing that would change its folders or options can
+// be used.
+void CCompareDlg::SetRunning(bool running) {
+    m_bRunning = running;
+    for (wxWindow* control :
+         std::initializer_list<wxWindow*>{m_pLeftFolder, m_pRightFolder, m_pLeftBrowse,
+                                          m_pRightBrowse, m_pRecurse, m_pDisregard}) {
+        control->Enable(!running);
+    }
+}
+
+// ------------------------------------------------------------ data exchange
+
+void CCompareDlg::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_strLeftFolder = ReadBytes(*m_pLeftFolder, m_strLeftFolder);
+        m_strRightFolder = ReadBytes(*m_pRightFolder, m_strRightFolder);
+        m_bRecurse = m_pRecurse->GetValue();
+        m_bDisregardAttributes = m_pDisregard->GetValue();
+        return;
+    }
+    ShowBytes(*m_pLeftFolder, m_strLeftFolder);
+    ShowBytes(*m_pRightFolder, m_strRightFolder);
+    m_pCounts->SetLabel(wxString::FromUTF8(m_strCounts));
+    m_pVerdict->SetLabel(wxString::FromUTF8(m_strVerdict));
+    m_pRecurse->SetValue(m_bRecurse);
+    m_pStatus->SetLabel(ToDisplayText(m_strStatus));
+    m_pDisregard->SetValue(m_bDisregardAttributes);
+}
+
+void CCompareDlg::Browse(std::string& folder, COXEdit& edit) {
+    UpdateData(true);
+    std::string chosen;
+    if (!ChooseFolder(chosen)) {
+        return;
+    }
+    folder = chosen;
+    AppendBackslash(folder);
+    edit.SetToolTipText(ToDisplayText(folder));
+    ShowCopyAllButtons(false);
+    UpdateData(false);
+}
+
+void CCompareDlg::LeaveFolderEdit(std::string& folder) {
+    if (m_bRunning) {
+        return;
+    }
+    UpdateData(true);
+    AppendBackslash(folder);
+    UpdateData(false);
+}
+
+// ------------------------------------------------------------------- layout
+
+void CCompareDlg::LayoutControls() {
+    const int margin = m_pResultsBox->GetPosition().x;
+    const int top = m_pResultsBox->GetPosition().y;
+    const wxSize client = m_pPanel->GetClientSize();
+    const int rightEdge = client.x - margin;
+
+    wxRect bar = m_pScrollBar->GetRect();
+    bar.x = client.x / 2 - bar.width / 2;
+    bar.height = client.y - top - bar.y;
+    m_pScrollBar->SetSize(bar);
+    const int barRight = bar.x + bar.width;
+    const int bottom = bar.y + bar.height;
+
+    wxRect left = m_pLeftGrid->GetRect();
+    m_pLeftGrid->SetSize(left.x, left.y, bar.x - left.x, bottom - left.y);
+    wxRect right = m_pRightGrid->GetRect();
+    m_pRightGrid->SetSize(barRight, right.y, rightEdge - barRight, bottom - right.y);
+
+    const wxRect leftBrowse = m_pLeftBrowse->GetRect();
+    m_pLeftBrowse->Move(bar.x - leftBrowse.width, leftBrowse.y);
+    const wxRect leftEdit = m_pLeftFolder->GetRect();
+    m_pLeftFolder->SetSize(leftEdit.x, leftEdit.y, bar.x - leftBrowse.width - 5 - leftEdit.x,
+                           leftEdit.height);
+    const wxRect rightBrowse = m_pRightBrowse->GetRect();
+    m_pRightBrowse->Move(rightEdge - rightBrowse.width, rightBrowse.y);
+    const wxRect rightEdit = m_pRightFolder->GetRect();
+    m_pRightFolder->SetSize(barRight, rightEdit.y, rightEdge - rightBrowse.width - 5 - barRight,
+                            rightEdit.height);
+
+    m_pRightLabel->Move(barRight, m_pRightLabel->GetPosition().y);
+    m_pCopyToLeft->Move(barRight, m_pCopyToLeft->GetPosition().y);
+    const wxRect separator = m_pSeparator->GetRect();
+    m_pSeparator->SetSize(separator.x, separator.y, rightEdge - separator.x, separator.height);
+    for (wxButton* button : {m_pCompare, m_pAbort}) {
+        const wxRect rect = button->GetRect();
+        button->Move(rightEdge - rect.width, rect.y);
+    }
+    SizeResultColumns(*m_pLeftGrid);
+    SizeResultColumns(*m_pRightGrid);
+    m_pPanel->Refresh();
+}
+
+void CCompareDlg::SizeResultColumns(CResultGrid& grid) {
+    const int iconColumn = LoadResourceBitmap(131).GetWidth() + 5;
+    grid.SetColumnWidth(CResultGrid::kColumnStatus, iconColumn);
+    grid.FitColumnsToWidth(CResultGrid::kColumnStatus, CResultGrid::kColumnAttributes);
+    int total = 0;
+    for (int column = CResultGrid::kColumnStatus; column <= CResultGrid::kColumnAttributes;
+         ++column) {
+        total += grid.GetColumnWidth(column);
+    }
+    grid.FitColumnsToContent(CResultGrid::kColumnSize, CResultGrid::kColumnAttributes,
+                             grid.GetRowCount(), 3);
+    grid.SetColumnWidth(CResultGrid::kColumnStatus, iconColumn);
+    grid.SetColumnWidth(CResultGrid::kColumnName,
+                        total - iconColumn - grid.GetColumnWidth(CResultGrid::kColumnSize) -
+                            grid.GetColumnWidth(CResultGrid::kColumnModified) -
+                            grid.GetColumnWidth(CResultGrid::kColumnAttributes));
+}
+
+// ------------------------------------------------------------- compare run
+
+void CCompareDlg::OnCompare() {
+    if (m_bRunning) {
+        return;
+    }
+    UpdateData(true);
+    AppendBackslash(m_strLeftFolder);
+    AppendBackslash(m_strRightFolder);
+    UpdateData(false);
+
+    SetRunning(true);
+    m_pAbort->Show();
+    m_pCompare->Hide();
+    m_pCompareAgain->Hide();
+    m_pStatus->Show();
+    m_pStatusBox->Show();
+    m_pProgress->SetValue(0);
+    m_pProgress->Show();
+
+    CompareFolders();
+
+    UpdateData(false);
+    m_pAbort->Hide();
+    m_pCompare->Show();
+    m_pStatus->Hide();
+    m_pProgress->SetValue(0);
+    m_pProgress->Hide();
+    m_pStatusBox->Hide();
+    ShowCopyAllButtons(true);
+    SetRunning(false);
+
+    if (m_pendingClose != PendingClose::None) {
+        FinishClose(m_pendingClose);
+    }
+}
+
+int CCompareDlg::CompareFolders() {
+    const auto start = std::chrono::steady_clock::now();
+    m_counts = {};
+    UpdateData(true);
+    m_pAbort->Show();
+    m_pProgress->Show();
+    ResetGrid(*m_pLeftGrid);
+    ResetGrid(*m_pRightGrid);
+    m_strVerdict = "Comparing....";
+    SetVerdictColours(kLightBlue, *wxBLACK);
+    UpdateData(false);
+    ::PumpMessages(1);
+    wxBeginBusyCursor();
+
+    if (!GatherFileStatus()) {
+        m_bAbort = false;
+        m_pAbort->Hide();
+        wxEndBusyCursor();
+        return 0;
+    }
+
+    const int rows = static_cast<int>(m_results.size());
+    m_pLeftGrid->Freeze();
+    m_pRightGrid->Freeze();
+    m_pLeftGrid->SetRowCount(rows, false);
+    m_pRightGrid->SetRowCount(rows, false);
+    m_pProgress->Show();
+    if (!ClassifyResults()) {
+        m_bAbort = false;
+        ResetGrid(*m_pLeftGrid);
+        ResetGrid(*m_pRightGrid);
+        m_pLeftGrid->Thaw();
+        m_pRightGrid->Thaw();
+        m_pProgress->Hide();
+        m_pAbort->Hide();
+        m_strVerdict.clear();
+        SetVerdictColours(kLightBlue, *wxBLACK);
+        UpdateData(false);
+        wxEndBusyCursor();
+        return 0;
+    }
+
+    SizeResultColumns(*m_pLeftGrid);
+    SizeResultColumns(*m_pRightGrid);
+    m_pLeftGrid->Thaw();
+    m_pRightGrid->Thaw();
+    m_pLeftGrid->RedrawAll();
+    m_pRightGrid->RedrawAll();
+    m_pScrollBar->SetScrollbar(0, 1, rows, 1);
+    Summarise();
+    if (m_counts.FoldersSame()) {
+        SetVerdictColours(kLightGreen, *wxBLACK);
+    } else {
+        SetVerdictColours(kRed, *wxWHITE);
+    }
+    m_pAbort->Hide();
+    m_pProgress->Hide();
+    wxEndBusyCursor();
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    TraceLog("Compare run: %d equal, %d different, %d missing, %.3f seconds", m_counts.equal,
+             m_counts.different, m_counts.missing, elapsed.count());
+    return 1;
+}
+
+void CCompareDlg::ShowProgress(bool show) {
+    m_pProgress->Show(show);
+}
+
+void CCompareDlg::SetProgress(int percent) {
+    m_pProgress->SetValue(percent);
+}
+
+void CCompareDlg::PumpMessages() {
+    ::PumpMessages(1);
+}
+
+void CCompareDlg::FillSide(CResultGrid& grid, int row, const std::string& name,
+                           const std::string& path, uint64_t size, int64_t time,
+                           uint32_t attributes) {
+    grid.SetCellText(CResultGrid::kColumnName, row, name);
+    grid.SetCellText(CResultGrid::kColumnSize, row, std::to_string(size));
+    grid.SetCellAlignment(CResultGrid::kColumnSize, row, kAlignRight);
+    grid.SetCellText(CResultGrid::kColumnModified, row, FormatFileTime(time, kTimePattern));
+    grid.SetCellText(CResultGrid::kColumnAttributes, row, AttributeLetters(attributes));
+    if (m_bDisregardAttributes) {
+        grid.SetCellTextColour(CResultGrid::kColumnAttributes, row, kGrey);
+    }
+    grid.SetCellText(CResultGrid::kColumnFullPath, row, path);
+}
+
+void CCompareDlg::ShowRow(size_t index, const ResultRow& row, RowStatus status) {
+    const int line = static_cast<int>(index);
+    if (row.HasLeft()) {
+        FillSide(*m_pLeftGrid, line, row.szLeftName, LeftPath(row), row.nLeftSize, row.tLeftTime,
+                 row.nLeftAttr);
+    }
+    if (row.HasRight()) {
+        FillSide(*m_pRightGrid, line, row.szRightName, RightPath(row), row.nRightSize,
+                 row.tRightTime, row.nRightAttr);
+    }
+    for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
+        const int bitmaps[] = {grid->m_nBmpIdentical, grid->m_nBmpContent, grid->m_nBmpMissing,
+                               grid->m_nBmpAttrib,    grid->m_nBmpTime,    grid->m_nBmpSize};
+        grid->SetCellBitmap(CResultGrid::kColumnStatus, line, bitmaps[static_cast<int>(status)]);
+    }
+}
+
+// ------------------------------------------------------- shared scroll bar
+
+// Both grids always move together; the left grid's counts decide.
+void CCompareDlg::OnSharedScroll(wxScrollEvent& event) {
+    CResultGrid& left = *m_pLeftGrid;
+    const int current = left.GetCurrentRow();
+    const auto goTo = [this](int row, bool alsoTop) {
+        for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
+            grid->GotoRow(row);
+            if (alsoTop) {
+                grid->SetTopRow(row);
+            }
+        }
+        m_pScrollBar->SetThumbPosition(row);
+    };
+    const wxEventType type = event.GetEventType();
+    if (type == wxEVT_SCROLL_LINEUP) {
+        if (current > 0) {
+            goTo(current - 1, false);
+        }
+    } else if (type == wxEVT_SCROLL_LINEDOWN) {
+        if (current < left.GetRowCount()) {
+            goTo(current + 1, false);
+        }
+    } else if (type == wxEVT_SCROLL_PAGEUP) {
+        const int page = left.GetBottomRow() - left.GetTopRow();
+        goTo(std::max(left.GetTopRow() - page, 0), true);
+    } else if (type == wxEVT_SCROLL_PAGEDOWN) {
+        // Forward by one page, keeping the last page full.
+        const int page = std::max(left.GetBottomRow() - left.GetTopRow(), 1);
+        const int lastTop = std::max(left.GetRowCount() - page - 1, 0);
+        goTo(std::min(left.GetTopRow() + page, lastTop), true);
+    } else {
+        goTo(event.GetPosition(), false);
+    }
+}
+
+// ------------------------------------------------------- keys and closing
+
+void CCompareDlg::OnCharHook(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (key == WXK_ESCAPE) {
+        RequestClose(PendingClose::WithoutSaving);
+        return;
+    }
+    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && m_pCompare->IsShown()) {
+        wxWindow* focus = wxWindow::FindFocus();
+        if (focus == m_pLeftFolder || focus == m_pRightFolder || focus == m_pRecurse ||
+            focus == m_pDisregard) {
+            OnCompare();
+            return;
+        }
+    }
+    event.Skip();
+}
+
+void CCompareDlg::OnClose(wxCloseEvent& event) {
+    if (m_bRunning && event.CanVeto()) {
+        event.Veto();
+        RequestClose(PendingClose::SavingSettings);
+        return;
+    }
+    FinishClose(PendingClose::SavingSettings);
+}
+
+// A run in progress is aborted first; the window closes when it has ended.
+void CCompareDlg::RequestClose(PendingClose how) {
+    if (m_bRunning) {
+        m_bAbort = true;
+        if (m_pendingClose == PendingClose::None) {
+            m_pendingClose = how;
+        }
+        return;
+    }
+    FinishClose(how);
+}
+
+void CCompareDlg::FinishClose(PendingClose how) {
+    m_pendingClose = PendingClose::None;
+    if (how == PendingClose::SavingSettings) {
+        SaveWindowPlacement();
+        SaveSettings();
+    }
+    FreeResults();
+    Destroy();
+}
+
+void CCompareDlg::SaveSettings() {
+    UpdateData(true);
+    m_profile.WriteProfileString(kSection, kLeftFolderKey, m_strLeftFolder);
+    m_profile.WriteProfileString(kSection, kRightFolderKey, m_strRightFolder);
+    m_profile.WriteProfileInt(kSection, kRecurseKey, m_bRecurse ? 1 : 0);
+    m_profile.WriteProfileInt(kSection, kDisregardKey, m_bDisregardAttributes ? 1 : 0);
+}
+
+// -------------------------------------------------------- window placement
+
+void CCompareDlg::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    if (!IsMaximized() && !IsIconized()) {
+        m_normalRect = GetRect();
+    }
+}
+
+void CCompareDlg::OnMove(wxMoveEvent& event) {
+    event.Skip();
+    if (!IsMaximized() && !IsIconized()) {
+        m_normalRect = GetRect();
+    }
+}
+
+void CCompareDlg::LoadWindowPlacement() {
+    const std::optional<WindowPlacement> placement =
+        ParseWindowPlacement(m_profile.GetProfileString(kSection, kWindowPosKey, ""));
+    if (!placement) {
+        return;
+    }
+    const wxRect normal(wxPoint(placement->left, placement->top),
+                        wxPoint(placement->right - 1, placement->bottom - 1));
+    SetSize(normal);
+    m_normalRect = normal;
+    if (placement->showCmd == kShowMaximized) {
+        Maximize();
+    }
+}
+
+// A window closed while minimised leaves the stored placement as it was.
+void CCompareDlg::SaveWindowPlacement() {
+    if (IsIconized()) {
+        return;
+    }
+    WindowPlacement placement;
+    const bool maximised = IsMaximized();
+    placement.flags = maximised ? kRestoreToMaximized : 0;
+    placement.showCmd = maximised ? kShowMaximized : kShowNormal;
+    placement.minX = placement.minY = placement.maxX = placement.maxY = -1;
+    const wxRect normal = maximised ? m_normalRect : GetRect();
+    placement.left = normal.GetLeft();
+    placement.top = normal.GetTop();
+    placement.right = normal.GetLeft() + normal.GetWidth();
+    placement.bottom = normal.GetTop() + normal.GetHeight();
+    m_profile.WriteProfileString(kSection, kWindowPosKey, FormatWindowPlacement(placement));
+}

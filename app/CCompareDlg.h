@@ -1,0 +1,149 @@
+#pragma once
+
+#include <wx/frame.h>
+
+#include <string>
+
+#include "CCompareEngine.h"
+#include "CompareHost.h"
+
+class CCopyAllButton;
+class COXEdit;
+class COXStatic;
+class CProfile;
+class CResultGrid;
+class wxCheckBox;
+class wxButton;
+class wxGauge;
+class wxPanel;
+class wxScrollBar;
+class wxScrollEvent;
+class wxStaticBox;
+class wxStaticLine;
+class wxStaticText;
+
+// The main window: two folder fields, the options, the Compare button, the
+// verdict and counts, and the two results grids with their shared scroll
+// bar. It is the comparison engine with a window around it: the engine's
+// progress, event pumping and rows come back through CompareHost.
+//
+// It behaves like a modal dialog with a menu: Enter presses the default
+// button, Escape ends the program without saving the settings, and closing
+// it (close box, File > Exit) saves them first.
+class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
+  public:
+    // Control identifiers.
+    enum : int {
+        IDC_SCROLLBAR = 1000,
+        IDC_LEFT_FOLDER = 1001,
+        IDC_LEFT_BROWSE = 1002,
+        IDC_RIGHT_FOLDER = 1003,
+        IDC_RIGHT_BROWSE = 1004,
+        IDC_LEFT_GRID = 1005,
+        IDC_RIGHT_GRID = 1006,
+        IDC_RESULTS_BOX = 1007,
+        IDC_COUNTS = 1008,
+        IDC_VERDICT = 1009,
+        IDC_COMPARE = 1010,
+        IDC_PROGRESS = 1021,
+        IDC_ABORT = 1022,
+        IDC_RECURSE = 1023,
+        IDC_STATUS = 1024,
+        IDC_STATUS_BOX = 1025,
+        IDC_DISREGARD = 1027,
+        IDC_LEFT_LABEL = 1028,
+        IDC_RIGHT_LABEL = 1029,
+        IDC_SEPARATOR = 1084,
+        IDC_COMPARE_AGAIN = 1085,
+        IDC_COPY_TO_RIGHT = 1086,
+        IDC_COPY_TO_LEFT = 1088,
+    };
+
+    // Settings are read from and written to `profile`, which must outlive
+    // the window.
+    explicit CCompareDlg(CProfile& profile);
+    ~CCompareDlg() override;
+
+    CResultGrid& LeftGrid() const { return *m_pLeftGrid; }
+    CResultGrid& RightGrid() const { return *m_pRightGrid; }
+
+    // true: the controls' values into the members; false: the members shown.
+    void UpdateData(bool saveAndValidate) override;
+    // The Compare button: one whole compare run, then the idle state.
+    void OnCompare();
+    // The run itself: 1 when it reached its summary, 0 when aborted.
+    int CompareFolders();
+    bool IsRunning() const { return m_bRunning; }
+    // Moves the controls to the window's size.
+    void LayoutControls();
+    // Columns 0 to 4 of `grid` exactly fill its width; NAME takes the rest.
+    void SizeResultColumns(CResultGrid& grid);
+
+  private:
+    enum class PendingClose { None, SavingSettings, WithoutSaving };
+
+    void CreateControls();
+    void CreateMenuBar();
+    wxRect DialogRect(int x, int y, int width, int height) const;
+    void ApplyStyles();
+    void InitialiseGrids();
+    void ResetGrid(CResultGrid& grid);
+    void FillSide(CResultGrid& grid, int row, const std::string& name, const std::string& path,
+                  uint64_t size, int64_t time, uint32_t attributes);
+    void SetVerdictColours(const wxColour& back, const wxColour& text);
+    void SetRunning(bool running);
+    void ShowCopyAllButtons(bool show);
+    void Browse(std::string& folder, COXEdit& edit);
+    void LeaveFolderEdit(std::string& folder);
+
+    void LoadWindowPlacement();
+    void SaveWindowPlacement();
+    void SaveSettings();
+    // Closes at once, or after the run in progress has been aborted.
+    void RequestClose(PendingClose how);
+    void FinishClose(PendingClose how);
+
+    // CompareHost
+    void ShowProgress(bool show) override;
+    void SetProgress(int percent) override;
+    void PumpMessages() override;
+    void ShowRow(size_t index, const ResultRow& row, RowStatus status) override;
+
+    void OnSharedScroll(wxScrollEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnMove(wxMoveEvent& event);
+
+    CProfile& m_profile;
+    CResultGrid* m_pLeftGrid = nullptr;
+    CResultGrid* m_pRightGrid = nullptr;
+    bool m_bLayoutReady = false;
+    bool m_bRunning = false;
+    PendingClose m_pendingClose = PendingClose::None;
+    wxSize m_sizeMin;
+    wxRect m_normalRect;  // the window's place when neither maximised nor minimised
+
+    wxPanel* m_pPanel = nullptr;
+    wxStaticBox* m_pResultsBox = nullptr;
+    COXStatic* m_pVerdict = nullptr;
+    wxStaticText* m_pCounts = nullptr;
+    wxCheckBox* m_pRecurse = nullptr;
+    wxCheckBox* m_pDisregard = nullptr;
+    wxStaticBox* m_pStatusBox = nullptr;
+    COXStatic* m_pStatus = nullptr;
+    wxGauge* m_pProgress = nullptr;
+    wxButton* m_pCompare = nullptr;
+    wxButton* m_pAbort = nullptr;
+    COXStatic* m_pCompareAgain = nullptr;
+    wxStaticLine* m_pSeparator = nullptr;
+    COXStatic* m_pLeftLabel = nullptr;
+    COXStatic* m_pRightLabel = nullptr;
+    CCopyAllButton* m_pCopyToRight = nullptr;
+    CCopyAllButton* m_pCopyToLeft = nullptr;
+    COXEdit* m_pLeftFolder = nullptr;
+    wxButton* m_pLeftBrowse = nullptr;
+    COXEdit* m_pRightFolder = nullptr;
+    wxButton* m_pRightBrowse = nullptr;
+    wxScrollBar* m_pScrollBar = nullptr;
+};

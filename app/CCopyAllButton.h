@@ -1,0 +1,26 @@
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/control.h>
+
+// The owner-drawn "Copy All" buttons: a raised face with a picture that
+// carries the button's text and arrow (pure blue in the picture is
+// transparent). The face stays raised while pressed; a focused button shows
+// a frame inside its edge. A click sends wxEVT_BUTTON with the button's id.
+class CCopyAllButton : public wxControl {
+  public:
+    CCopyAllButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxBitmap& face,
+                   const wxPoint& position, const wxSize& size);
+
+    bool AcceptsFocus() const override { return IsShown() && IsEnabled(); }
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void Click();
+
+    wxBitmap m_face;
+    bool m_bPressed = false;  // the left button went down on this control
+};

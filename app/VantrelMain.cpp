@@ -1,0 +1,3 @@
+#include "CCompareApp.h"
+
+wxIMPLEMENT_APP(CCompareApp);
