@@ -17,9 +17,7 @@ build: setup
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@echo "Vantrel's window is not built yet. What there is to run so far:"
-	@echo "  $(BUILD_DIR)/bench/bench_walk   lists and reads a generated tree of 100 000 files"
-	@echo "  make test                      runs the test suites"
+	@$(BUILD_DIR)/app/Vantrel
 
 test: build
 	@cd $(BUILD_DIR) && xvfb-run -a ctest --output-on-failure -j $(JOBS)
