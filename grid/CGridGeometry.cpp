@@ -141,3 +141,97 @@ std::vector<int> CGridGeometry::ShownRows() const {
 std::vector<int> CGridGeometry::ShownColumns() const {
     return Shown(Columns());
 }
+
+std::vector<CGridSpan> CGridGeometry::Spans(const Axis& axis) const {
+    std::vector<CGridSpan> spans;
+    int start = 0;
+    for (int index = FirstInView(axis); index < axis.nCount && start < axis.nExtent;
+         index = NextInView(axis, index)) {
+        const int size = Size(axis, index);
+        if (size > 0) {
+            spans.push_back({index, start, size});
+            start += size;
+        }
+    }
+    return spans;
+}
+
+std::vector<CGridSpan> CGridGeometry::RowSpans() const {
+    return Spans(Rows());
+}
+
+std::vector<CGridSpan> CGridGeometry::ColumnSpans() const {
+    return Spans(Columns());
+}
+
+int CGridGeometry::At(const Axis& axis, int position) const {
+    if (position < 0) {
+        return -1;
+    }
+    int start = 0;
+    for (int index = FirstInView(axis); index < axis.nCount && start < axis.nExtent;
+         index = NextInView(axis, index)) {
+        start += Size(axis, index);
+        if (position < start) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+int CGridGeometry::RowAt(int y) const {
+    return At(Rows(), y);
+}
+
+int CGridGeometry::ColumnAt(int x) const {
+    return At(Columns(), x);
+}
+
+int64_t CGridGeometry::Distance(const Axis& axis, int from, int to, int64_t limit) const {
+    const int first = std::min(from, to);
+    const int last = std::max(from, to);
+    int64_t distance = 0;
+    if (axis.bRows && m_sheet.m_bUniformHeight) {
+        distance = static_cast<int64_t>(last - first) * m_sheet.m_nDefaultRowHeight;
+    } else {
+        for (int index = first; index < last && distance <= limit; ++index) {
+            distance += Size(axis, index);
+        }
+    }
+    return from <= to ? distance : -distance;
+}
+
+int64_t CGridGeometry::RowDistance(int from, int to, int64_t limit) const {
+    return Distance(Rows(), from, to, limit);
+}
+
+int64_t CGridGeometry::ColumnDistance(int from, int to, int64_t limit) const {
+    return Distance(Columns(), from, to, limit);
+}
+
+bool CGridGeometry::Start(const Axis& axis, int index, int& start) const {
+    if (index < 0 || index >= axis.nCount) {
+        return false;
+    }
+    if (index < axis.nLocked) {
+        start = static_cast<int>(Distance(axis, 0, index, axis.nExtent));
+    } else if (index >= axis.nFirst) {
+        const int64_t offset =
+            SizeOfLocked(axis) + Distance(axis, axis.nFirst, index, axis.nExtent);
+        if (offset >= axis.nExtent) {
+            return false;
+        }
+        start = static_cast<int>(offset);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool CGridGeometry::RowStart(int row, int& y) const {
+    return Start(Rows(), row, y);
+}
+
+bool CGridGeometry::ColumnStart(int column, int& x) const {
+    return Start(Columns(), column, x);
+}

@@ -1,8 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 class CGridSheet;
+
+// A shown row or column: its index, where it starts in the cell area and
+// its size, all in pixels.
+struct CGridSpan {
+    int nIndex;
+    int nStart;
+    int nSize;
+};
 
 // Answers where rows and columns of a sheet fall in its cell area: which
 // are shown, how far the view can scroll, and where it must scroll to show
@@ -33,6 +42,21 @@ class CGridGeometry {
     // The rows (columns) at least partly shown, locked ones first.
     std::vector<int> ShownRows() const;
     std::vector<int> ShownColumns() const;
+    // The same with their places in the cell area; rows (columns) of size 0
+    // are left out.
+    std::vector<CGridSpan> RowSpans() const;
+    std::vector<CGridSpan> ColumnSpans() const;
+    // Where a shown row (column) starts in the cell area; false when it is
+    // scrolled out of view or past the end of the area.
+    bool RowStart(int row, int& y) const;
+    bool ColumnStart(int column, int& x) const;
+    // The row (column) under y (x) of the cell area; -1 for none.
+    int RowAt(int y) const;
+    int ColumnAt(int x) const;
+    // The pixels between the tops of two rows (lefts of two columns),
+    // negative when `to` comes first; counting stops past `limit`.
+    int64_t RowDistance(int from, int to, int64_t limit) const;
+    int64_t ColumnDistance(int from, int to, int64_t limit) const;
 
   private:
     // One direction of the sheet: rows or columns.
@@ -54,6 +78,10 @@ class CGridGeometry {
     int FirstNotShownInFull(const Axis& axis) const;
     int FirstShowing(const Axis& axis, int index) const;
     std::vector<int> Shown(const Axis& axis) const;
+    std::vector<CGridSpan> Spans(const Axis& axis) const;
+    int At(const Axis& axis, int position) const;
+    bool Start(const Axis& axis, int index, int& start) const;
+    int64_t Distance(const Axis& axis, int from, int to, int64_t limit) const;
 
     const CGridSheet& m_sheet;
 };

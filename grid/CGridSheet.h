@@ -9,6 +9,7 @@
 #include "CGridColumnEntry.h"
 #include "CGridLayoutRects.h"
 #include "CGridMemDataSource.h"
+#include "CGridSelection.h"
 
 // Everything a grid keeps for one sheet: its columns and rows with their
 // sizes, the current cell and the view, the headings, the default cells,
@@ -110,6 +111,12 @@ class CGridSheet {
     int m_nTextMargin = 4;
     bool m_bTrackingWindowPlacement = false;
     bool m_bCancelEditOnLeaving = false;
+
+    // What the mouse is doing (CSheetGrid::kMouse...) and the keys held
+    // when its button went down.
+    int m_nMouseActivity = 0;
+    int m_nMouseKeyFlags = 0;
+    CGridSelection m_selection;
 
     // The font for painting where a cell names none; not owned.
     const wxFont* m_pDefaultFont = nullptr;

@@ -5,13 +5,22 @@
 #include <wx/renderer.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
+#include <wx/tooltip.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "CGridCellArea.h"
 #include "CGridCellAttachment.h"
+#include "CGridCornerButton.h"
 #include "CGridGeometry.h"
+#include "CGridHScrollBar.h"
+#include "CGridHintWnd.h"
 #include "CGridLayoutRects.h"
+#include "CGridSideHeading.h"
+#include "CGridTabBar.h"
+#include "CGridTopHeading.h"
+#include "CGridVScrollBar.h"
 
 namespace {
 
@@ -25,10 +34,22 @@ constexpr int kLeastContentWidth = 3;
 constexpr int kContentWidthPadding = 2;
 // The width columns may take when the cell area has none yet.
 constexpr int kFallbackAvailableWidth = 300;
+// Tool-tip hints: shown after this long, and up for as long as the toolkit allows.
+constexpr long kHintDelayMilliseconds = 200;
+constexpr long kHintShownMilliseconds = 32767;
+// Scroll hints are at least this wide.
+constexpr int kVScrollHintWidth = 40;
+constexpr int kHScrollHintWidth = 20;
+
+wxPen SystemPen(wxSystemColour colour) {
+    return wxPen(wxSystemSettings::GetColour(colour));
+}
 
 }  // namespace
 
-CSheetGrid::CSheetGrid() {
+CSheetGrid::CSheetGrid()
+    : m_highlightPen(SystemPen(wxSYS_COLOUR_BTNHIGHLIGHT)),
+      m_shadowPen(SystemPen(wxSYS_COLOUR_BTNSHADOW)) {
     AddCellType(std::make_unique<CGridCellType>(*this));
     // The drop list, check box and side arrows types keep their indices;
     // until they are registered, cells naming them use the normal type.
@@ -40,6 +61,11 @@ CSheetGrid::CSheetGrid() {
     Bind(wxEVT_PAINT, &CSheetGrid::OnPaint, this);
     Bind(wxEVT_MENU, &CSheetGrid::OnMenu, this);
     Bind(wxEVT_SYS_COLOUR_CHANGED, &CSheetGrid::OnSystemColoursChanged, this);
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent&) {
+        if (m_pCellArea != nullptr) {
+            m_pCellArea->SetFocus();
+        }
+    });
 }
 
 CSheetGrid::~CSheetGrid() = default;
@@ -62,6 +88,7 @@ int CSheetGrid::AttachToDialogItem(wxWindow* parent, int id) {
         sizer->Replace(placeholder, this);
     }
     placeholder->Destroy();
+    CreateParts();
 
     const wxFont dialogFont = parent->GetFont();
     wxFont headingFont = dialogFont;
@@ -80,6 +107,72 @@ int CSheetGrid::AttachToDialogItem(wxWindow* parent, int id) {
     }
     AdjustLayout();
     return 1;
+}
+
+bool CSheetGrid::CreateInWindow(wxWindow* parent, int id, const wxPoint& position,
+                                const wxSize& size) {
+    if (parent == nullptr || GetHandle() != nullptr) {
+        return false;
+    }
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    if (!Create(parent, id, position, size, wxWANTS_CHARS | wxCLIP_CHILDREN | wxTAB_TRAVERSAL)) {
+        return false;
+    }
+    CreateParts();
+    const wxFont dialogFont = parent->GetFont();
+    wxFont headingFont = dialogFont;
+    headingFont.SetNumericWeight(dialogFont.GetNumericWeight() + kHeadingWeightIncrease);
+    const wxFont* defaultFont = m_fonts.Get(AddFont(dialogFont));
+    const wxFont* boldFont = m_fonts.Get(AddFont(headingFont));
+    for (const auto& sheet : m_sheets) {
+        sheet->m_pDefaultFont = defaultFont;
+        sheet->m_headingDefaultCell.SetFont(boldFont);
+        sheet->m_bReady = true;
+    }
+    AdjustLayout();
+    return true;
+}
+
+void CSheetGrid::CreateParts() {
+    m_pCellArea = new CGridCellArea(*this);
+    m_pTopHeading = new CGridTopHeading(*this);
+    m_pSideHeading = new CGridSideHeading(*this);
+    m_pCornerButton = new CGridCornerButton(*this);
+    m_pTabBar = new CGridTabBar(*this, kTabBarId);
+    m_pVScrollBar = new CGridVScrollBar(this, kVScrollBarId);
+    m_pHScrollBar = new CGridHScrollBar(this, kHScrollBarId);
+    m_pHintWnd = new CGridHintWnd(this);
+    m_pCellArea->SetDoubleBuffering(m_bDoubleBuffering);
+    for (wxScrollBar* bar :
+         {static_cast<wxScrollBar*>(m_pVScrollBar), static_cast<wxScrollBar*>(m_pHScrollBar)}) {
+        for (const wxEventTypeTag<wxScrollEvent>& type :
+             {wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM, wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN,
+              wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN, wxEVT_SCROLL_THUMBTRACK,
+              wxEVT_SCROLL_THUMBRELEASE}) {
+            bar->Bind(type, &CSheetGrid::OnScrollBar, this);
+        }
+    }
+}
+
+wxWindow* CSheetGrid::GetPartWindow(int id) const {
+    switch (id) {
+        case kCellAreaId:
+            return m_pCellArea;
+        case kTopHeadingId:
+            return m_pTopHeading;
+        case kSideHeadingId:
+            return m_pSideHeading;
+        case kCornerButtonId:
+            return m_pCornerButton;
+        case kTabBarId:
+            return m_pTabBar;
+        case kVScrollBarId:
+            return m_pVScrollBar;
+        case kHScrollBarId:
+            return m_pHScrollBar;
+        default:
+            return nullptr;
+    }
 }
 
 // ------------------------------------------------------------------- sheets
@@ -178,6 +271,7 @@ int CSheetGrid::SetColumnCount(int count, bool redraw) {
         sheet.m_nLockedColumns = count - 1;
     }
     sheet.ResizeColumns(count);
+    sheet.m_selection.SetColumnCount(count);
     sheet.m_nCurrentColumn = std::min(sheet.m_nCurrentColumn, count - 1);
     sheet.m_nPendingColumn = std::min(sheet.m_nPendingColumn, count - 1);
     const int leftColumn = sheet.m_nLeftColumn;
@@ -443,7 +537,7 @@ void CSheetGrid::ApplyChange() {
         }
     }
     if (sheet.m_bReady) {
-        RedrawAll();
+        UpdateParts(oldLeftColumn, oldTopRow, oldColumn, oldRow);
     }
 }
 
@@ -751,19 +845,345 @@ int CSheetGrid::SetHScrollBarHeight(int height) {
 // ---------------------------------------------------------------- redrawing
 
 int CSheetGrid::RedrawAll() {
-    if (m_bRedrawEnabled && GetHandle() != nullptr) {
-        Refresh();
+    if (!m_bRedrawEnabled || m_pCellArea == nullptr) {
+        return 0;
+    }
+    m_pCellArea->RedrawEverything();
+    for (wxWindow* part :
+         {static_cast<wxWindow*>(m_pTopHeading), static_cast<wxWindow*>(m_pSideHeading),
+          static_cast<wxWindow*>(m_pCornerButton), static_cast<wxWindow*>(m_pTabBar)}) {
+        part->Refresh(false);
+    }
+    UpdateScrollBars();
+    return 0;
+}
+
+int CSheetGrid::RedrawRow(int row) {
+    if (m_bRedrawEnabled && m_pCellArea != nullptr) {
+        m_pCellArea->Redraw({0, row, GetColumnCount() - 1, row});
     }
     return 0;
 }
 
-// The window repaints as a whole until its parts keep lists of what to draw.
-int CSheetGrid::RedrawRow(int) {
-    return RedrawAll();
+int CSheetGrid::RedrawCell(int column, int row) {
+    if (!m_bRedrawEnabled || m_pCellArea == nullptr) {
+        return 0;
+    }
+    if (row < 0 && column < 0) {
+        m_pCornerButton->Refresh(false);
+    } else if (row < 0) {
+        m_pTopHeading->Refresh(false);
+    } else if (column < 0) {
+        m_pSideHeading->Refresh(false);
+    } else {
+        m_pCellArea->Redraw({column, row, column, row});
+    }
+    return 0;
 }
 
-int CSheetGrid::RedrawCell(int, int) {
-    return RedrawAll();
+void CSheetGrid::RedrawCurrent(int column, int row) {
+    if (Sheet().m_bRowHighlight) {
+        RedrawRow(row);
+    } else {
+        RedrawCell(column, row);
+    }
+}
+
+void CSheetGrid::AddToPaint(int column, int row) {
+    if (m_pCellArea != nullptr) {
+        m_pCellArea->AddToPaint(column, row);
+    }
+}
+
+void CSheetGrid::UpdateParts(int oldLeftColumn, int oldTopRow, int oldColumn, int oldRow) {
+    if (!m_bRedrawEnabled || m_pCellArea == nullptr) {
+        return;
+    }
+    const CGridSheet& sheet = Sheet();
+    m_pCellArea->ShowViewMove(oldLeftColumn, oldTopRow);
+    if (oldColumn != sheet.m_nCurrentColumn || oldRow != sheet.m_nCurrentRow) {
+        RedrawCurrent(oldColumn, oldRow);
+        RedrawCurrent(sheet.m_nCurrentColumn, sheet.m_nCurrentRow);
+    }
+    if (oldLeftColumn != sheet.m_nLeftColumn) {
+        m_pTopHeading->Refresh(false);
+    }
+    if (oldTopRow != sheet.m_nTopRow) {
+        m_pSideHeading->Refresh(false);
+    }
+    UpdateScrollBars();
+}
+
+void CSheetGrid::UpdateScrollBars() {
+    if (m_pVScrollBar == nullptr || !Sheet().m_bReady) {
+        return;
+    }
+    const CGridSheet& sheet = Sheet();
+    const CGridGeometry geometry(sheet);
+    const wxRect& area = sheet.m_layout.cellArea;
+    m_pVScrollBar->ShowRows(sheet.m_nLockedRows, sheet.m_nTopRow, geometry.LastTopRow(),
+                            area.height / std::max(1, sheet.m_nDefaultRowHeight),
+                            sheet.m_nVThumbMode);
+    m_pHScrollBar->ShowColumns(
+        sheet.m_nLockedColumns, sheet.m_nLeftColumn, geometry.LastLeftColumn(),
+        (area.width - sheet.m_nLockedColumnsWidth) / std::max(1, sheet.m_nDefaultColumnWidth));
+}
+
+int CSheetGrid::RowPageFrom(int from, bool forward) const {
+    const CGridSheet& sheet = Sheet();
+    const CGridGeometry geometry(sheet);
+    const int room = sheet.m_layout.cellArea.height - sheet.m_nLockedRowsHeight;
+    int row = from;
+    int used = 0;
+    if (forward) {
+        while (row < sheet.m_nRowCount && used + geometry.RowHeight(row) <= room) {
+            used += geometry.RowHeight(row++);
+        }
+        return std::max(row, from + 1);
+    }
+    while (row > sheet.m_nLockedRows && used + geometry.RowHeight(row - 1) <= room) {
+        used += geometry.RowHeight(--row);
+    }
+    return std::min(row, from - 1);
+}
+
+int CSheetGrid::ColumnPageFrom(int from, bool forward) const {
+    const CGridSheet& sheet = Sheet();
+    const CGridGeometry geometry(sheet);
+    const int room = sheet.m_layout.cellArea.width - sheet.m_nLockedColumnsWidth;
+    int column = from;
+    int used = 0;
+    if (forward) {
+        while (column < sheet.ColumnCount() && used + geometry.ColumnWidth(column) <= room) {
+            used += geometry.ColumnWidth(column++);
+        }
+        return std::max(column, from + 1);
+    }
+    while (column > sheet.m_nLockedColumns && used + geometry.ColumnWidth(column - 1) <= room) {
+        used += geometry.ColumnWidth(--column);
+    }
+    return std::min(column, from - 1);
+}
+
+void CSheetGrid::OnScrollBar(wxScrollEvent& event) {
+    CGridSheet& sheet = Sheet();
+    if (m_pCellArea->IsShownOnScreen()) {
+        m_pCellArea->SetFocus();
+    }
+    sheet.m_nMouseActivity = kMouseScrollBar;
+    if (event.GetEventObject() == m_pVScrollBar) {
+        ScrollRows(event.GetEventType(), event.GetPosition());
+    } else {
+        ScrollColumns(event.GetEventType(), event.GetPosition());
+    }
+    sheet.m_nMouseActivity = kMouseNone;
+}
+
+void CSheetGrid::ScrollRows(wxEventType code, int position) {
+    const CGridSheet& sheet = Sheet();
+    const CGridGeometry geometry(sheet);
+    const int oldTopRow = sheet.m_nTopRow;
+    const bool arrowsOnly = m_pVScrollBar->IsArrowsOnly();
+    if (code == wxEVT_SCROLL_LINEUP) {
+        int row = oldTopRow - 1;
+        while (row > sheet.m_nLockedRows && geometry.RowHeight(row) == 0) {
+            --row;
+        }
+        SetTopRow(row);
+    } else if (code == wxEVT_SCROLL_LINEDOWN) {
+        int row = oldTopRow + 1;
+        while (row < sheet.m_nRowCount - 1 && geometry.RowHeight(row) == 0) {
+            ++row;
+        }
+        SetTopRow(row);
+    } else if (code == wxEVT_SCROLL_PAGEUP) {
+        SetTopRow(RowPageFrom(oldTopRow, false));
+    } else if (code == wxEVT_SCROLL_PAGEDOWN) {
+        SetTopRow(RowPageFrom(oldTopRow, true));
+    } else if (code == wxEVT_SCROLL_THUMBTRACK && !arrowsOnly) {
+        if (sheet.m_nVThumbMode == 1) {
+            SetTopRow(m_pVScrollBar->RowAt(position));
+        }
+        std::string text;
+        if (sheet.m_bVScrollHint && GetVerticalScrollHint(m_pVScrollBar->RowAt(position), text)) {
+            m_pHintWnd->SetText(text, false);
+            m_pHintWnd->SetPlacement(CGridHintWnd::kEndAtX | CGridHintWnd::kCentreY);
+            m_pHintWnd->MoveAndShow(m_pVScrollBar->GetPosition().x - 1,
+                                    ScreenToClient(wxGetMousePosition()).y, kVScrollHintWidth);
+        }
+    } else if (code == wxEVT_SCROLL_THUMBRELEASE && !arrowsOnly) {
+        m_pHintWnd->Hide();
+        SetTopRow(m_pVScrollBar->RowAt(position));
+    } else if (code == wxEVT_SCROLL_TOP) {
+        SetTopRow(0);
+    } else if (code == wxEVT_SCROLL_BOTTOM) {
+        SetTopRow(sheet.m_nRowCount - 1);
+    }
+    if (sheet.m_nTopRow != oldTopRow) {
+        NotifyScrolled(kScrolledRows, oldTopRow, sheet.m_nTopRow);
+    }
+    UpdateScrollBars();
+}
+
+void CSheetGrid::ScrollColumns(wxEventType code, int position) {
+    const CGridSheet& sheet = Sheet();
+    const int oldLeftColumn = sheet.m_nLeftColumn;
+    if (code == wxEVT_SCROLL_LINEUP) {
+        SetLeftColumn(oldLeftColumn - 1);
+    } else if (code == wxEVT_SCROLL_LINEDOWN) {
+        SetLeftColumn(oldLeftColumn + 1);
+    } else if (code == wxEVT_SCROLL_PAGEUP) {
+        SetLeftColumn(ColumnPageFrom(oldLeftColumn, false));
+    } else if (code == wxEVT_SCROLL_PAGEDOWN) {
+        SetLeftColumn(ColumnPageFrom(oldLeftColumn, true));
+    } else if (code == wxEVT_SCROLL_THUMBTRACK) {
+        if (sheet.m_nHThumbMode == 1) {
+            SetLeftColumn(m_pHScrollBar->ColumnAt(position));
+        }
+        std::string text;
+        if (sheet.m_bHScrollHint &&
+            GetHorizontalScrollHint(m_pHScrollBar->ColumnAt(position), text)) {
+            m_pHintWnd->SetText(text, false);
+            m_pHintWnd->SetPlacement(CGridHintWnd::kCentreX | CGridHintWnd::kEndAtY);
+            m_pHintWnd->MoveAndShow(ScreenToClient(wxGetMousePosition()).x,
+                                    m_pHScrollBar->GetPosition().y - 1, kHScrollHintWidth);
+        }
+    } else if (code == wxEVT_SCROLL_THUMBRELEASE) {
+        m_pHintWnd->Hide();
+        SetLeftColumn(m_pHScrollBar->ColumnAt(position));
+    } else if (code == wxEVT_SCROLL_TOP) {
+        SetLeftColumn(0);
+    } else if (code == wxEVT_SCROLL_BOTTOM) {
+        SetLeftColumn(sheet.ColumnCount() - 1);
+    }
+    if (sheet.m_nLeftColumn != oldLeftColumn) {
+        NotifyScrolled(kScrolledColumns, oldLeftColumn, sheet.m_nLeftColumn);
+    }
+    UpdateScrollBars();
+}
+
+// ---------------------------------------------------------- where cells are
+
+int CSheetGrid::CellFromPoint(const wxPoint& point, int& column, int& row, wxRect& rect) {
+    const CGridSheet& sheet = Sheet();
+    const wxRect& area = sheet.m_layout.cellArea;
+    if (point.x < 0 || point.y < 0 || point.x >= area.width || point.y >= area.height) {
+        return kBadArgument;
+    }
+    const CGridGeometry geometry(sheet);
+    const int foundColumn = geometry.ColumnAt(point.x);
+    const int foundRow = geometry.RowAt(point.y);
+    if (foundColumn < 0 || foundRow < 0) {
+        return kBadArgument;
+    }
+    column = foundColumn;
+    row = foundRow;
+    ResolveJoin(column, row);
+    if (!GetCellRect(column, row, rect)) {
+        GetCellRect(foundColumn, foundRow, rect);
+    }
+    return 0;
+}
+
+bool CSheetGrid::GetCellRect(int column, int row, wxRect& rect) {
+    const CGridSheet& sheet = Sheet();
+    const CGridGeometry geometry(sheet);
+    const auto headingStart = [](const std::vector<int>& sizes, int index, int& start) {
+        start = 0;
+        for (int outer = static_cast<int>(sizes.size()); outer > -index; --outer) {
+            start += sizes[outer - 1];
+        }
+    };
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    if (column < 0) {
+        if (-column > static_cast<int>(sheet.m_sideHeadingWidths.size())) {
+            return false;
+        }
+        headingStart(sheet.m_sideHeadingWidths, column, x);
+        width = sheet.m_sideHeadingWidths[-column - 1];
+    } else if (!geometry.ColumnStart(column, x)) {
+        return false;
+    } else {
+        width = geometry.ColumnWidth(column);
+    }
+    if (row < 0) {
+        if (-row > static_cast<int>(sheet.m_topHeadingHeights.size())) {
+            return false;
+        }
+        headingStart(sheet.m_topHeadingHeights, row, y);
+        height = sheet.m_topHeadingHeights[-row - 1];
+    } else if (!geometry.RowStart(row, y)) {
+        return false;
+    } else {
+        height = geometry.RowHeight(row);
+    }
+    rect = wxRect(x, y, width, height);
+    if (column >= 0 && row >= 0 && sheet.m_bJoinsHonoured) {
+        const CGridCellPool::Lease cell = m_cellPool.Borrow();
+        GetCell(column, row, *cell);
+        if (cell->HasMask(CGridCell::kJoin) && cell->GetJoin().bOrigin) {
+            const CGridCell::Join join = cell->GetJoin();
+            rect.width = static_cast<int>(
+                geometry.ColumnDistance(column, column + join.nColumnOffset + 1, INT32_MAX));
+            rect.height =
+                static_cast<int>(geometry.RowDistance(row, row + join.nRowOffset + 1, INT32_MAX));
+        }
+    }
+    return true;
+}
+
+CGridSelection& CSheetGrid::GetSelection() {
+    return Sheet().m_selection;
+}
+
+int CSheetGrid::EnableColumnDragging(bool enable) {
+    Sheet().m_bColumnDragging = enable;
+    return 0;
+}
+
+int CSheetGrid::EnableScrollHints(bool vertical, bool horizontal) {
+    Sheet().m_bVScrollHint = vertical;
+    Sheet().m_bHScrollHint = horizontal;
+    return 0;
+}
+
+int CSheetGrid::SetKeyAcceleration(int rate, int delayMilliseconds) {
+    if (rate < 0 || delayMilliseconds < 0) {
+        return kBadArgument;
+    }
+    Sheet().m_nKeyAccelerationRate = rate;
+    Sheet().m_nKeyAccelerationDelay = delayMilliseconds;
+    return 0;
+}
+
+int CSheetGrid::MoveColumn(int from, int to) {
+    CGridSheet& sheet = Sheet();
+    if (from < 0 || to < 0 || from >= sheet.ColumnCount() || to >= sheet.ColumnCount()) {
+        return kBadArgument;
+    }
+    CGridColumnEntry moved = std::move(sheet.m_columns[from]);
+    sheet.m_columns.erase(sheet.m_columns.begin() + from);
+    sheet.m_columns.insert(sheet.m_columns.begin() + to, std::move(moved));
+    sheet.m_nLockedColumnsWidth = CGridGeometry(sheet).LockedColumnsWidth();
+    RedrawAll();
+    return 0;
+}
+
+void CSheetGrid::ResizeHeadingPart(bool top, int index, int size) {
+    CGridSheet& sheet = Sheet();
+    std::vector<int>& sizes = top ? sheet.m_topHeadingHeights : sheet.m_sideHeadingWidths;
+    int& total = top ? sheet.m_nTopHeadingHeight : sheet.m_nSideHeadingWidth;
+    if (index >= 0 || -index > static_cast<int>(sizes.size())) {
+        return;
+    }
+    size = std::clamp(size, 0, kMaxHeadingSize);
+    int& part = sizes[-index - 1];
+    total = std::clamp(total + size - part, 0, kMaxHeadingSize);
+    part = size;
+    AdjustLayout();
 }
 
 void CSheetGrid::PlaceParts() {
@@ -775,10 +1195,37 @@ void CSheetGrid::PlaceParts() {
     sheet.m_layout = rects;
 }
 
+void CSheetGrid::MoveParts() {
+    if (m_pCellArea == nullptr) {
+        return;
+    }
+    const CGridLayoutRects& rects = Sheet().m_layout;
+    const auto place = [](wxWindow* part, const wxRect& rect) {
+        if (rect.IsEmpty()) {
+            part->Hide();
+        } else {
+            part->SetSize(rect);
+            part->Show();
+        }
+    };
+    place(m_pCellArea, rects.cellArea);
+    place(m_pTopHeading, rects.topHeading);
+    place(m_pSideHeading, rects.sideHeading);
+    place(m_pCornerButton, rects.cornerButton);
+    place(m_pVScrollBar, rects.vScrollBar);
+    place(m_pHScrollBar, rects.hScrollBar);
+    place(m_pTabBar, rects.tabBar);
+    // The square between the two bars belongs to the grid window itself.
+    RefreshRect(wxRect(rects.vScrollBar.x, rects.hScrollBar.y, rects.vScrollBar.width,
+                       rects.hScrollBar.height),
+                false);
+}
+
 void CSheetGrid::AdjustLayout() {
     PlaceParts();
     CGridSheet& sheet = Sheet();
     if (sheet.m_bReady) {
+        MoveParts();
         KeepViewInLimits();
         RedrawAll();
     }
@@ -867,6 +1314,18 @@ void CSheetGrid::OnMenu(wxCommandEvent& event) {
 
 int CSheetGrid::EnableHints(bool enable) {
     Sheet().m_bHints = enable;
+    if (enable) {
+        wxToolTip::Enable(true);
+        wxToolTip::SetDelay(kHintDelayMilliseconds);
+        wxToolTip::SetReshow(kHintDelayMilliseconds);
+        wxToolTip::SetAutoPop(kHintShownMilliseconds);
+    } else {
+        for (const int id : {kCellAreaId, kTopHeadingId, kSideHeadingId, kCornerButtonId}) {
+            if (wxWindow* part = GetPartWindow(id)) {
+                part->UnsetToolTip();
+            }
+        }
+    }
     return 0;
 }
 
@@ -886,19 +1345,28 @@ int CSheetGrid::SetCurrentCellStyle(int style) {
 int CSheetGrid::SetRowHighlight(bool highlight, bool toLastColumn) {
     CGridSheet& sheet = Sheet();
     sheet.m_bRowHighlight = highlight;
+    const int mode = sheet.m_selection.GetMode();
     if (highlight) {
         sheet.m_bHighlightToLastColumn = toLastColumn;
+        sheet.m_selection.SetMode(mode | CGridSelection::kWholeRows);
+    } else {
+        sheet.m_selection.SetMode(mode & ~CGridSelection::kWholeRows);
     }
+    RedrawAll();
     return 0;
 }
 
 int CSheetGrid::SetVScrollTracking(int mode) {
     Sheet().m_nVThumbMode = mode;
+    UpdateScrollBars();
     return 0;
 }
 
 int CSheetGrid::SetDoubleBuffering(bool buffered) {
     m_bDoubleBuffering = buffered;
+    if (m_pCellArea != nullptr) {
+        m_pCellArea->SetDoubleBuffering(buffered);
+    }
     return 0;
 }
 
@@ -1013,9 +1481,10 @@ void CSheetGrid::OnSize(wxSizeEvent& event) {
     event.Skip();
 }
 
+// Only the square between the two scroll bars shows the grid window itself.
 void CSheetGrid::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
-    dc.SetBackground(wxBrush(GetAreaBackColour(kSectionCellArea)));
+    dc.SetBackground(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
     dc.Clear();
 }
 
@@ -1026,6 +1495,8 @@ void CSheetGrid::OnSystemColoursChanged(wxSysColourChangedEvent& event) {
         }
     }
     Sheet().m_headingDefaultCell.SetBackColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    m_highlightPen = SystemPen(wxSYS_COLOUR_BTNHIGHLIGHT);
+    m_shadowPen = SystemPen(wxSYS_COLOUR_BTNSHADOW);
     RedrawAll();
     event.Skip();
 }

@@ -1,41 +1,11 @@
 #pragma once
 
-// Design note for whoever builds the grid's windows next.
-//
-// What exists: the model and the control's programming interface.
-//   CGridCell (cell record), CGridPackedCell + CGridMemDataSource (the
-//   built-in store), CGridDataSource (interface), CGridSheet (per-sheet
-//   state), CGridGeometry (which rows and columns are shown, how far the
-//   view scrolls), CGridLayoutRects (where the seven parts go),
-//   CGridResourceList (fonts, bitmaps, cell types), CGridCellType (the
-//   normal type: measuring and the notifications the grid sends it), and
-//   this class: attach, sheets, counts, sizes, moves, cell access, fitting,
-//   the popup menu and every notification with its default answer.
-//
-// What the window does today: it is one wxWindow. AdjustLayout() computes
-// the part rectangles into the sheet (m_layout) and keeps the view inside
-// its limits; OnPaint only fills the client area with GetAreaBackColour;
-// RedrawAll/RedrawRow/RedrawCell refresh the whole window.
-//
-// Where the rest plugs in:
-//   - Child windows (cell area, headings, corner button, scroll bars, tab
-//     bar): create them in AttachToDialogItem after the placeholder is
-//     replaced, move them to sheet.m_layout at the end of AdjustLayout()
-//     (when the sheet is ready), and let OnPaint fill only the square
-//     between the two scroll bars.
-//   - Painting: each part reads cells with GetCell (merge on read) and draws
-//     them through CellTypeOf(cell); add the drawing operations to
-//     CGridCellType. Right column and bottom row are computed, not painted:
-//     GetRightColumn/GetBottomRow ask CGridGeometry.
-//   - Redraw lists: replace the bodies of RedrawRow and RedrawCell.
-//   - Input: mouse and keys call GotoCell/GotoColumn/GotoRow, SetTopRow,
-//     SetLeftColumn, OpenPopupMenu and the Notify* operations; the sheet's
-//     settings (sizing, dragging, thumb modes, accelerations) are in
-//     CGridSheet already. The selection object belongs in ApplyChange
-//     (step 1) and in GotoColumn/GotoRow (the start of the last block).
-//   - The tracking window and the drop target hook into ApplyChange and the
-//     cell area; OnViewChanged for the cells at the view's edges goes there
-//     too.
+// The grid window holds its parts as child windows: the cell area
+// (CGridCellArea), the two headings (CGridTopHeading, CGridSideHeading), the
+// corner button, the two scroll bars and the tab bar. AdjustLayout() computes
+// where they go (CGridLayoutRects) and moves them; each part paints its
+// cells through their cell types and reports input back to the grid, whose
+// operations and notifications below do the rest.
 //
 // The grid is a child window: its parent deletes it unless it is deleted
 // first.
@@ -58,6 +28,19 @@
 #include "CGridSheet.h"
 
 class wxTextCtrl;
+class wxScrollEvent;
+class CGridCellArea;
+class CGridCellPainter;
+class CGridCornerButton;
+class CGridHeading;
+class CGridHintWnd;
+class CGridHScrollBar;
+class CGridPart;
+class CGridSelection;
+class CGridSideHeading;
+class CGridTabBar;
+class CGridTopHeading;
+class CGridVScrollBar;
 
 // A spreadsheet-style grid control: columns and rows of cells under a top
 // heading and beside a side heading, in one or more sheets. Cells are read
@@ -91,6 +74,22 @@ class CSheetGrid : public wxWindow {
     // NotifyMenuCommand.
     static constexpr int kFirstMenuCommand = 1000;
 
+    // Control identifiers of the grid's child windows.
+    static constexpr int kCellAreaId = 1;
+    static constexpr int kTopHeadingId = 2;
+    static constexpr int kSideHeadingId = 3;
+    static constexpr int kCornerButtonId = 4;
+    static constexpr int kTabBarId = 5;
+    static constexpr int kVScrollBarId = 6;
+    static constexpr int kHScrollBarId = 7;
+
+    // Mouse activity of the sheet, which the moves read.
+    static constexpr int kMouseNone = 0;
+    static constexpr int kMouseLeftPress = 1;
+    static constexpr int kMouseRightPress = 2;
+    static constexpr int kMouseDrag = 3;
+    static constexpr int kMouseScrollBar = 4;
+
     static constexpr int kMaxSheets = 1024;
     static constexpr int kMaxColumns = 32000;
     static constexpr int kMaxHeadingSize = 1024;
@@ -105,6 +104,12 @@ class CSheetGrid : public wxWindow {
     // variant the heading font. 1 on success, 0 when there is no such
     // control or the grid is already attached.
     int AttachToDialogItem(wxWindow* parent, int id);
+    // Creates the grid as a window of its own inside `parent`, with the
+    // parent's fonts; false when the window cannot be made.
+    bool CreateInWindow(wxWindow* parent, int id, const wxPoint& position, const wxSize& size);
+    // One of the child windows by its control identifier; null before the
+    // grid has a window.
+    wxWindow* GetPartWindow(int id) const;
 
     // Sheets; every other operation acts on the current sheet.
     int SetSheetCount(int count);
@@ -185,6 +190,22 @@ class CSheetGrid : public wxWindow {
     // 0 hides the bar.
     int SetVScrollBarWidth(int width);
     int SetHScrollBarHeight(int height);
+
+    // The cell under `point` of the cell area, with its rectangle there
+    // (the whole range for a joined cell): 0, or 1 outside the cells.
+    int CellFromPoint(const wxPoint& point, int& column, int& row, wxRect& rect);
+    // The cell's rectangle in the window that shows it (heading cells in
+    // their heading); false when it is not shown.
+    bool GetCellRect(int column, int row, wxRect& rect);
+    CGridSelection& GetSelection();
+    // Columns may be moved by dragging their top heading.
+    int EnableColumnDragging(bool enable);
+    // Hints while the vertical (horizontal) thumb is dragged.
+    int EnableScrollHints(bool vertical, bool horizontal);
+    // Repeated arrow keys move faster: see the cell area's key handling.
+    int SetKeyAcceleration(int rate, int delayMilliseconds);
+    // Moves column `from` to the place `to`; its cells go with it.
+    int MoveColumn(int from, int to);
 
     int RedrawAll();
     int RedrawRow(int row);
@@ -335,6 +356,34 @@ class CSheetGrid : public wxWindow {
     const CGridSheet& Sheet() const { return *m_sheets[m_nCurrentSheet]; }
 
   private:
+    friend class CGridCellType;
+    friend class CGridCellArea;
+    friend class CGridCellPainter;
+    friend class CGridHeading;
+    friend class CGridTopHeading;
+    friend class CGridSideHeading;
+    friend class CGridCornerButton;
+    friend class CGridPart;
+
+    void CreateParts();
+    // Moves the child windows to the sheet's layout.
+    void MoveParts();
+    // The parts show what changed since the last applied change.
+    void UpdateParts(int oldLeftColumn, int oldTopRow, int oldColumn, int oldRow);
+    void UpdateScrollBars();
+    void OnScrollBar(wxScrollEvent& event);
+    void ScrollRows(wxEventType code, int position);
+    void ScrollColumns(wxEventType code, int position);
+    // The top row one cell-area page away from `from` (forward or back).
+    int RowPageFrom(int from, bool forward) const;
+    int ColumnPageFrom(int from, bool forward) const;
+    // Repaints the current cell, or its row with row highlight.
+    void RedrawCurrent(int column, int row);
+    // A cell drawn in the current paint asks for its neighbour too.
+    void AddToPaint(int column, int row);
+    // The sizes of the heading's parts change by mouse: one row (column)
+    // and the heading's total by the same amount.
+    void ResizeHeadingPart(bool top, int index, int size);
     int DataSourceColumn(int column) const;
     CGridDataSource& DataSourceOf(int column);
     int ChangeStoredCell(int column, int row, const std::function<void(CGridCell&)>& change);
@@ -375,4 +424,15 @@ class CSheetGrid : public wxWindow {
     CGridCellPool m_cellPool;  // working cells for the operations that read and write
     bool m_bRedrawEnabled = true;
     bool m_bDoubleBuffering = false;
+    // Pens for the 3-D edges, made from the system colours.
+    wxPen m_highlightPen;
+    wxPen m_shadowPen;
+    CGridCellArea* m_pCellArea = nullptr;
+    CGridTopHeading* m_pTopHeading = nullptr;
+    CGridSideHeading* m_pSideHeading = nullptr;
+    CGridCornerButton* m_pCornerButton = nullptr;
+    CGridTabBar* m_pTabBar = nullptr;
+    CGridVScrollBar* m_pVScrollBar = nullptr;
+    CGridHScrollBar* m_pHScrollBar = nullptr;
+    CGridHintWnd* m_pHintWnd = nullptr;
 };

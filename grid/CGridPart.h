@@ -1,0 +1,36 @@
+#pragma once
+
+#include <wx/window.h>
+
+#include <optional>
+#include <string>
+
+class CSheetGrid;
+
+// A child window of the grid that shows cells: the cell area, a heading or
+// the corner button. It shows the grid's hints over its cells and knows
+// which grid section it is.
+class CGridPart : public wxWindow {
+  public:
+    CGridPart(CSheetGrid& grid, int id, int section);
+
+    int GetSection() const { return m_nSection; }
+    // The cell under `point` (client coordinates); false for none.
+    virtual bool CellAt(const wxPoint& point, int& column, int& row) = 0;
+    // The hint the grid gives for the cell under `point`; none when there
+    // is no cell or GetHintText does not answer 1.
+    std::optional<std::string> HintAt(const wxPoint& point);
+
+  protected:
+    // Shows the hint of the cell under the mouse as the window's tool tip
+    // while the grid's hints are on.
+    void UpdateHint(const wxPoint& point);
+    // Opens the grid's popup menu for the cell at `point`, if it has one.
+    void OpenMenuAt(int column, int row, const wxPoint& point);
+
+    CSheetGrid& m_grid;
+
+  private:
+    int m_nSection;
+    std::optional<std::pair<int, int>> m_hintCell;
+};
