@@ -241,6 +241,7 @@ void CCompareDlg::CreateControls() {
     m_pScrollBar =
         new wxScrollBar(p, IDC_SCROLLBAR, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
     place(m_pScrollBar, at(204, 178, 10, 150));
+    m_pScrollBar->Disable();  // until a run has rows to scroll
     place(new wxWindow(p, IDC_RIGHT_GRID, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN),
           at(216, 178, 195, 150));
 
@@ -280,8 +281,10 @@ void CCompareDlg::ApplyStyles() {
     for (COXStatic* label : {m_pLeftLabel, m_pRightLabel, m_pVerdict, m_pCompareAgain}) {
         label->SetTextLogFont(bold);
     }
-    m_pLeftLabel->SetTextColor(kBlue);
-    m_pRightLabel->SetTextColor(kBlue);
+    for (COXStatic* label : {m_pLeftLabel, m_pRightLabel}) {
+        label->SetTextColor(kBlue);
+        label->SetBkColor(wxColour());  // the window's own background shows
+    }
     m_pCompareAgain->SetTextColor(*wxWHITE);
     m_pCompareAgain->SetBkColor(kRed);
     for (COXEdit* edit : {m_pLeftFolder, m_pRightFolder}) {
@@ -529,7 +532,10 @@ int CCompareDlg::CompareFolders() {
     m_pRightGrid->Thaw();
     m_pLeftGrid->RedrawAll();
     m_pRightGrid->RedrawAll();
+    // The bar's positions are the rows; with no rows there is nothing to
+    // scroll, which a bar cannot show as a range, so it is disabled.
     m_pScrollBar->SetScrollbar(0, 1, rows, 1);
+    m_pScrollBar->Enable(rows > 0);
     Summarise();
     if (m_counts.FoldersSame()) {
         SetVerdictColours(kLightGreen, *wxBLACK);

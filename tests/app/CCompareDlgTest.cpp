@@ -188,7 +188,8 @@ TEST_F(MainWindowTest, EmptyFoldersAreTheSame) {
     EXPECT_EQ(window.m_strCounts, "Files Equal:\t0\nFiles Different:\t0\nFiles Missing:\t0\n");
     EXPECT_EQ(Find<COXStatic>(CCompareDlg::IDC_VERDICT).GetLabel(), "Folders SAME");
     EXPECT_EQ(Find<COXStatic>(CCompareDlg::IDC_VERDICT).GetBkColor(), kLightGreen);
-    EXPECT_EQ(Find<wxScrollBar>(CCompareDlg::IDC_SCROLLBAR).GetRange(), 0);
+    // Nothing to scroll: the shared bar is disabled.
+    EXPECT_FALSE(Find<wxScrollBar>(CCompareDlg::IDC_SCROLLBAR).IsEnabled());
 }
 
 TEST_F(MainWindowTest, DisregardedAttributesAreGreyAndCountAsEqual) {
@@ -311,11 +312,11 @@ TEST_F(MainWindowTest, ClosingDuringARunAbortsItThenClosesAndSaves) {
 }
 
 TEST_F(MainWindowTest, StoredPlacementAndFoldersAreRestored) {
-    m_profile.WriteProfileString("Defaults", "Window Pos", "0,1,-1,-1,-1,-1,30,40,830,740");
+    m_profile.WriteProfileString("Defaults", "Window Pos", "0,1,-1,-1,-1,-1,30,40,1030,840");
     m_profile.WriteProfileString("Defaults", "Initial Folder 1", "");
     m_profile.WriteProfileString("Defaults", "Initial Folder 2", "/srv");
     CCompareDlg& window = Open();
-    EXPECT_EQ(window.GetSize(), wxSize(800, 700));
+    EXPECT_EQ(window.GetSize(), wxSize(1000, 800));
     EXPECT_EQ(window.m_strLeftFolder, "/");
     EXPECT_EQ(window.m_strRightFolder, "/srv/");
 }
