@@ -162,7 +162,7 @@ void CGridCellArea::Paint(wxDC& dc) {
     const std::vector<CGridSpan> columns = geometry.ColumnSpans();
     const std::vector<CGridSpan> rows = geometry.RowSpans();
     CGridCellPainter painter(m_grid, dc);
-    painter.Paint(
+    m_nCellsLastPainted = painter.Paint(
         columns, rows, [this](int column, int row) { return m_redraw.Contains(column, row); },
         [&](int column, int row) {
             CGridCellPainter::CellState state;
@@ -199,12 +199,26 @@ void CGridCellArea::Paint(wxDC& dc) {
     m_redraw.Clear();
 }
 
+void CGridCellArea::RenderAll(wxDC& dc, bool withFocus) {
+    if (const wxFont* font = m_grid.GetDefaultFont()) {
+        dc.SetFont(*font);
+    }
+    m_grid.PrepareDeviceContext(dc, nullptr, CSheetGrid::kSectionCellArea);
+    m_redraw.AddEverything();
+    Paint(dc);
+    const wxRect focus = FocusRect();
+    if (withFocus && !focus.IsEmpty()) {
+        m_grid.DrawFocusRectangle(dc, focus);
+    }
+}
+
 void CGridCellArea::OnPaint(wxPaintEvent&) {
     wxPaintDC screen(this);
     const CGridSheet& sheet = m_grid.Sheet();
     if (!sheet.m_bReady) {
         return;
     }
+    ++m_nPaints;
     const wxFont* font = m_grid.GetDefaultFont();
     if (font != nullptr) {
         screen.SetFont(*font);

@@ -25,6 +25,12 @@ class CGridCellArea : public CGridPart {
     void ShowViewMove(int oldLeftColumn, int oldTopRow);
     // Paints into an off-screen image that is kept between paints.
     bool SetDoubleBuffering(bool buffered);
+    // Paints every cell, and the focus mark when asked, into `dc`: what the
+    // area shows, on any device context of its size.
+    void RenderAll(wxDC& dc, bool withFocus);
+    // Paints so far, and the cells the last one drew: what scrolling costs.
+    int GetPaintCount() const { return m_nPaints; }
+    int GetCellsLastPainted() const { return m_nCellsLastPainted; }
     // The rectangle the focus mark goes around.
     wxRect FocusRect() const;
 
@@ -67,6 +73,8 @@ class CGridCellArea : public CGridPart {
     bool m_bRightPressed = false;
     bool m_bTypeHasMouse = false;  // a cell type handled the press
     int m_nKeyDowns = 0;           // since the last key up
+    int m_nPaints = 0;
+    int m_nCellsLastPainted = 0;
     wxPoint m_dragPoint;
     wxTimer m_dragTimer;
 };

@@ -22,11 +22,12 @@ wxRect CGridCellPainter::JoinedRect(const CGridSpan& column, const CGridSpan& ro
     return wxRect(left, top, width, height);
 }
 
-void CGridCellPainter::Paint(const std::vector<CGridSpan>& columns,
-                             const std::vector<CGridSpan>& rows, const Wanted& wanted,
-                             const State& state) {
+int CGridCellPainter::Paint(const std::vector<CGridSpan>& columns,
+                            const std::vector<CGridSpan>& rows, const Wanted& wanted,
+                            const State& state) {
     const bool joins = m_grid.Sheet().m_bJoinsHonoured;
     const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
+    int drawnCells = 0;
     for (const CGridSpan& row : rows) {
         for (const CGridSpan& column : columns) {
             if (!wanted(column.nIndex, row.nIndex)) {
@@ -46,6 +47,8 @@ void CGridCellPainter::Paint(const std::vector<CGridSpan>& columns,
             const CellState drawn = state(drawColumn, drawRow);
             m_grid.CellTypeOf(*cell).Draw(m_dc, rect, drawColumn, drawRow, *cell, drawn.nSelected,
                                           drawn.bCurrent);
+            ++drawnCells;
         }
     }
+    return drawnCells;
 }

@@ -27,9 +27,10 @@ class CGridCellPainter {
     CGridCellPainter(CSheetGrid& grid, wxDC& dc) : m_grid(grid), m_dc(dc) {}
 
     // Draws the cells for which `wanted` holds (asked again for each cell,
-    // so a cell may add its neighbour while the row is drawn).
-    void Paint(const std::vector<CGridSpan>& columns, const std::vector<CGridSpan>& rows,
-               const Wanted& wanted, const State& state);
+    // so a cell may add its neighbour while the row is drawn); how many
+    // were drawn.
+    int Paint(const std::vector<CGridSpan>& columns, const std::vector<CGridSpan>& rows,
+              const Wanted& wanted, const State& state);
 
   private:
     // The rectangle of the joined range the cell belongs to, and its origin.
