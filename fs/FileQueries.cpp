@@ -30,11 +30,17 @@ bool PathExists(const std::string& path) {
 
 namespace {
 
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// A file standing where the folder should be is a failure, not a folder.
 bool EnsureFolder(const std::string& folder) {
-    if (PathExists(folder)) {
+    if (IsFolder(folder)) {
         return true;
     }
-    return mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST;
+    return mkdir(folder.c_str(), 0777) == 0 || (errno == EEXIST && IsFolder(folder));
 }
 
 }  // namespace

@@ -50,4 +50,7 @@ TEST(FileQueries, CreateFolderChainFailsWhereALevelIsAFile) {
     TempTree tree;
     tree.WriteFile("file", "");
     EXPECT_FALSE(CreateFolderChain(tree.Path("file/sub/")));
+    // The last level too: a file there is no folder.
+    EXPECT_FALSE(CreateFolderChain(tree.Path("file/")));
+    EXPECT_FALSE(CreateFolderChain(tree.Path("file")));
 }
