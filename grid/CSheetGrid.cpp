@@ -2,7 +2,6 @@
 
 #include <wx/dcclient.h>
 #include <wx/dcscreen.h>
-#include <wx/renderer.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/tooltip.h>
@@ -1644,7 +1643,9 @@ void CSheetGrid::DrawFocusRectangle(wxDC& dc, const wxRect& rect) {
     wxRect inner = rect;
     inner.width -= 1;
     inner.height -= 1;
-    wxRendererNative::Get().DrawFocusRect(this, dc, inner);
+    dc.SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_DOT));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(inner);
 }
 
 void CSheetGrid::NotifyFocusLostTo(int section, wxWindow*) {
