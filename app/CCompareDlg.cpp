@@ -19,12 +19,16 @@
 #include "COXStatic.h"
 #include "COXVersionInfo.h"
 #include "CProfile.h"
+#include "CProgressMsgDlg.h"
 #include "CResultGrid.h"
 #include "ChooseFolder.h"
+#include "CompactPath.h"
 #include "DisplayText.h"
+#include "FileActions.h"
 #include "FileTexts.h"
 #include "LogFont.h"
 #include "MakeLogFont.h"
+#include "MessageBox.h"
 #include "PathText.h"
 #include "ProgramFile.h"
 #include "PumpMessages.h"
@@ -48,8 +52,6 @@ const wxColour kLightBlue(192, 192, 255);
 const wxColour kGrey(192, 192, 192);
 const wxColour kRed(255, 0, 0);
 const wxColour kBlue(0, 0, 255);
-
-constexpr int kAlignRight = 2;
 
 // Folder texts are byte strings; an edit shows their display form. Reading
 // an edit back keeps the bytes when the user left the text as shown, so a
@@ -246,6 +248,8 @@ void CCompareDlg::CreateControls() {
           at(216, 178, 195, 150));
 
     m_pCompare->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCompare(); });
+    m_pCopyToRight->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CopyAllToRight(); });
+    m_pCopyToLeft->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CopyAllToLeft(); });
     m_pAbort->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_bAbort = true; });
     m_pLeftBrowse->Bind(wxEVT_BUTTON,
                         [this](wxCommandEvent&) { Browse(m_strLeftFolder, *m_pLeftFolder); });
@@ -563,35 +567,119 @@ void CCompareDlg::PumpMessages() {
     ::PumpMessages(1);
 }
 
-void CCompareDlg::FillSide(CResultGrid& grid, int row, const std::string& name,
-                           const std::string& path, uint64_t size, int64_t time,
-                           uint32_t attributes) {
-    grid.SetCellText(CResultGrid::kColumnName, row, name);
-    grid.SetCellText(CResultGrid::kColumnSize, row, std::to_string(size));
-    grid.SetCellAlignment(CResultGrid::kColumnSize, row, kAlignRight);
-    grid.SetCellText(CResultGrid::kColumnModified, row, FormatFileTime(time, kTimePattern));
-    grid.SetCellText(CResultGrid::kColumnAttributes, row, AttributeLetters(attributes));
-    if (m_bDisregardAttributes) {
-        grid.SetCellTextColour(CResultGrid::kColumnAttributes, row, kGrey);
-    }
-    grid.SetCellText(CResultGrid::kColumnFullPath, row, path);
-}
-
 void CCompareDlg::ShowRow(size_t index, const ResultRow& row, RowStatus status) {
     const int line = static_cast<int>(index);
     if (row.HasLeft()) {
-        FillSide(*m_pLeftGrid, line, row.szLeftName, LeftPath(row), row.nLeftSize, row.tLeftTime,
-                 row.nLeftAttr);
+        m_pLeftGrid->ShowLine(line,
+                              {row.szLeftName, std::to_string(row.nLeftSize),
+                               FormatFileTime(row.tLeftTime, kTimePattern),
+                               AttributeLetters(row.nLeftAttr), LeftPath(row)},
+                              m_bDisregardAttributes);
     }
     if (row.HasRight()) {
-        FillSide(*m_pRightGrid, line, row.szRightName, RightPath(row), row.nRightSize,
-                 row.tRightTime, row.nRightAttr);
+        m_pRightGrid->ShowLine(line,
+                               {row.szRightName, std::to_string(row.nRightSize),
+                                FormatFileTime(row.tRightTime, kTimePattern),
+                                AttributeLetters(row.nRightAttr), RightPath(row)},
+                               m_bDisregardAttributes);
     }
     for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
         const int bitmaps[] = {grid->m_nBmpIdentical, grid->m_nBmpContent, grid->m_nBmpMissing,
                                grid->m_nBmpAttrib,    grid->m_nBmpTime,    grid->m_nBmpSize};
         grid->SetCellBitmap(CResultGrid::kColumnStatus, line, bitmaps[static_cast<int>(status)]);
     }
+}
+
+// ---------------------------------------------------------------- copy all
+
+void CCompareDlg::CopyAllToRight() {
+    CopyAll(*m_pLeftGrid, *m_pRightGrid, m_strLeftFolder, m_strRightFolder);
+}
+
+void CCompareDlg::CopyAllToLeft() {
+    CopyAll(*m_pRightGrid, *m_pLeftGrid, m_strRightFolder, m_strLeftFolder);
+}
+
+void CCompareDlg::CopyAll(CResultGrid& source, CResultGrid& destination,
+                          const std::string& sourceFolder, const std::string& destinationFolder) {
+    if (m_bRunning) {
+        return;
+    }
+    AppendBackslash(m_strLeftFolder);
+    AppendBackslash(m_strRightFolder);
+    UpdateData(false);
+    const wxString question = "Are you sure you want to copy ALL the files from\n\n" +
+                              ToDisplayText(sourceFolder) + "\n\nto\n\n" +
+                              ToDisplayText(destinationFolder) + "?";
+    if (ShowMessageBox(question, wxYES_NO | wxICON_QUESTION, this) != wxYES) {
+        return;
+    }
+    SetRunning(true);
+    const std::string errors = CopyRows(source, destination, destinationFolder);
+    SetRunning(false);
+    if (!errors.empty()) {
+        ShowMessageBox(
+            "The following errors occured while copying files:\n\n" + ToDisplayText(errors),
+            wxOK | wxICON_ERROR, this);
+    }
+    NoteGridsChanged();
+    if (m_pendingClose != PendingClose::None) {
+        FinishClose(m_pendingClose);
+    }
+}
+
+// A row's file goes over its counterpart when the destination line has one
+// (it may differ in letter case), else to the same relative name. A request
+// to close the window stops the copy after the current file.
+std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
+                                  const std::string& destinationFolder) {
+    const int rows = source.GetRowCount();
+    CProgressMsgDlg progress(nullptr, this);
+    std::string errors;
+    for (int row = 0; row < rows && m_pendingClose == PendingClose::None; ++row) {
+        const std::string name = source.CellBytes(CResultGrid::kColumnName, row);
+        if (name.empty()) {
+            continue;
+        }
+        const std::string sourcePath = source.CellBytes(CResultGrid::kColumnFullPath, row);
+        const bool replacing = destination.HasFile(row);
+        const std::string targetName =
+            replacing ? destination.CellBytes(CResultGrid::kColumnName, row) : name;
+        const std::string target = replacing
+                                       ? destination.CellBytes(CResultGrid::kColumnFullPath, row)
+                                       : destinationFolder + name;
+
+        std::string compacted;
+        if (CompactPathText(sourcePath, compacted, 40)) {
+            progress.SetMessage("Copying %s -->", compacted.c_str());
+        } else {
+            progress.SetMessage("Copying %d of %d", row + 1, rows);
+        }
+        progress.SetProgress((row + 1) * 100.0 / rows);
+
+        switch (CopyCreatingFolders(sourcePath, target)) {
+            case CopyOutcome::FolderNotCreated:
+                errors += "Unable to create folder " + GetFolderOfPath(target) + "\n";
+                break;
+            case CopyOutcome::NotCopied:
+                errors += "Unable to copy " + sourcePath + " to " + target + "\n";
+                break;
+            case CopyOutcome::Copied:
+                destination.TakeLineFrom(source, row, target, targetName);
+                break;
+        }
+    }
+    return errors;
+}
+
+// Shows that the grids no longer are the result of a compare, and keeps the
+// shared bar's range on the rows that remain.
+void CCompareDlg::NoteGridsChanged() {
+    m_pCompareAgain->Show();
+    const int rows = m_pLeftGrid->GetRowCount();
+    m_pScrollBar->SetScrollbar(std::min(m_pScrollBar->GetThumbPosition(), std::max(rows - 1, 0)), 1,
+                               rows, 1);
+    m_pScrollBar->Enable(rows > 0);
 }
 
 // ------------------------------------------------------- shared scroll bar

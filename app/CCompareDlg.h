@@ -78,6 +78,12 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void LayoutControls();
     // Columns 0 to 4 of `grid` exactly fill its width; NAME takes the rest.
     void SizeResultColumns(CResultGrid& grid);
+    // The Copy All buttons: every file listed on one side is copied to the
+    // other side under the same relative name.
+    void CopyAllToRight();
+    void CopyAllToLeft();
+    // The grids were changed on disk's account without a new compare.
+    void NoteGridsChanged();
 
   private:
     enum class PendingClose { None, SavingSettings, WithoutSaving };
@@ -88,8 +94,11 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void ApplyStyles();
     void InitialiseGrids();
     void ResetGrid(CResultGrid& grid);
-    void FillSide(CResultGrid& grid, int row, const std::string& name, const std::string& path,
-                  uint64_t size, int64_t time, uint32_t attributes);
+    void CopyAll(CResultGrid& source, CResultGrid& destination, const std::string& sourceFolder,
+                 const std::string& destinationFolder);
+    // Copies the files of `source`'s rows; the error lines of those that failed.
+    std::string CopyRows(CResultGrid& source, CResultGrid& destination,
+                         const std::string& destinationFolder);
     void SetVerdictColours(const wxColour& back, const wxColour& text);
     void SetRunning(bool running);
     void ShowCopyAllButtons(bool show);

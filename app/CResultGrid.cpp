@@ -6,6 +6,11 @@
 #include <cstring>
 
 #include "CCompareDlg.h"
+#include "DisplayText.h"
+#include "FileActions.h"
+#include "MessageBox.h"
+#include "PathText.h"
+#include "PumpMessages.h"
 #include "ResourceImages.h"
 
 CResultGrid::~CResultGrid() = default;
@@ -66,6 +71,192 @@ void CResultGrid::NotifyTopRowChanged(int, int) {
 
 int CResultGrid::NotifyFromCellType(int, int, int, int, intptr_t) {
     return 0;
+}
+
+// ------------------------------------------------------------------- lines
+
+std::string CResultGrid::CellBytes(int column, int row) {
+    return GetCellText(column, row).value_or(std::string());
+}
+
+bool CResultGrid::HasFile(int row) {
+    return !CellBytes(kColumnName, row).empty();
+}
+
+CResultGrid::FileLine CResultGrid::ReadLine(int row) {
+    return {CellBytes(kColumnName, row), CellBytes(kColumnSize, row),
+            CellBytes(kColumnModified, row), CellBytes(kColumnAttributes, row),
+            CellBytes(kColumnFullPath, row)};
+}
+
+void CResultGrid::ShowLine(int row, const FileLine& line, bool greyAttributes) {
+    constexpr uint16_t kAlignRight = 2;
+    SetCellText(kColumnName, row, line.name);
+    SetCellText(kColumnSize, row, line.size);
+    SetCellAlignment(kColumnSize, row, kAlignRight);
+    SetCellText(kColumnModified, row, line.modified);
+    SetCellText(kColumnAttributes, row, line.attributes);
+    if (greyAttributes) {
+        SetCellTextColour(kColumnAttributes, row, wxColour(192, 192, 192));
+    }
+    SetCellText(kColumnFullPath, row, line.fullPath);
+}
+
+void CResultGrid::SetStatusBoth(int row, int bitmapIndex) {
+    SetCellBitmap(kColumnStatus, row, bitmapIndex);
+    OtherGrid().SetCellBitmap(kColumnStatus, row, bitmapIndex);
+}
+
+void CResultGrid::TakeLineFrom(CResultGrid& source, int row, const std::string& path,
+                               const std::string& name) {
+    FileLine line = source.ReadLine(row);
+    line.name = name;
+    line.fullPath = path;
+    ShowLine(row, line, m_pDlg != nullptr && m_pDlg->m_bDisregardAttributes);
+    SetCellBitmap(kColumnStatus, row, m_nBmpIdentical);
+    source.SetCellBitmap(kColumnStatus, row, source.m_nBmpIdentical);
+    RedrawRow(row);
+    source.RedrawRow(row);
+}
+
+// -------------------------------------------------------------- popup menu
+
+bool CResultGrid::AllowContextMenu(int, int row, int section) {
+    ClearPopupMenu();
+    if (section != kSectionCellArea || row < 0 || m_pDlg == nullptr) {
+        return false;
+    }
+    if (HasFile(row)) {
+        AddPopupMenuItem(ID_COPY_THERE, m_bLeftGrid ? "Copy this file to the Right folder ==>"
+                                                    : "<== Copy this file to the Left folder");
+        if (!OtherGrid().HasFile(row)) {
+            AddPopupMenuItem(ID_DELETE_THIS, "Delete this file");
+        } else {
+            AddPopupMenuItem(ID_DELETE_BOTH, "Delete this file from BOTH folders");
+        }
+    } else {
+        AddPopupMenuItem(ID_COPY_HERE,
+                         m_bLeftGrid ? "Copy this file from the Right folder to this folder <== "
+                                     : "==> Copy this file from the Left folder to this folder");
+        AddPopupMenuItem(ID_DELETE_OTHER, m_bLeftGrid ? "Delete this file from the Right folder"
+                                                      : "Delete this file from the Left folder");
+    }
+    return true;
+}
+
+void CResultGrid::NotifyMenuCommand(int, int row, int, int id) {
+    switch (id) {
+        case ID_COPY_HERE:
+            CopyHere(row);
+            break;
+        case ID_COPY_THERE:
+            CopyThere(row);
+            break;
+        case ID_DELETE_THIS:
+            DeleteRowFiles(row, true, false);
+            break;
+        case ID_DELETE_BOTH:
+            DeleteRowFiles(row, true, true);
+            break;
+        case ID_DELETE_OTHER:
+            DeleteRowFiles(row, false, true);
+            break;
+        default:
+            PumpMessages(1);
+            RedrawAll();
+            OtherGrid().RedrawAll();
+            break;
+    }
+}
+
+// A side's folder, without its trailing "/".
+std::string CResultGrid::FolderText(bool leftSide) const {
+    std::string folder = leftSide ? m_pDlg->m_strLeftFolder : m_pDlg->m_strRightFolder;
+    RemoveTrailingBackslash(folder, true);
+    return folder;
+}
+
+bool CResultGrid::CopyReporting(const std::string& source, const std::string& target) {
+    switch (CopyCreatingFolders(source, target)) {
+        case CopyOutcome::Copied:
+            return true;
+        case CopyOutcome::FolderNotCreated:
+            ShowMessageBox(
+                "ERROR:  Unable to create folder " + ToDisplayText(GetFolderOfPath(target)),
+                wxOK | wxICON_ERROR, this);
+            return false;
+        case CopyOutcome::NotCopied:
+            break;
+    }
+    ShowMessageBox(
+        "ERROR:  Unable to copy\n\n" + ToDisplayText(source) + "\n\nto\n\n" + ToDisplayText(target),
+        wxOK | wxICON_ERROR, this);
+    return false;
+}
+
+bool CResultGrid::DeleteReporting(const std::string& path) {
+    const std::optional<std::string> reason = RemoveFile(path);
+    if (reason) {
+        ShowMessageBox(
+            "ERROR:  Unable to delete\n\n" + ToDisplayText(path) + "\n\n" + ToDisplayText(*reason),
+            wxOK | wxICON_ERROR, this);
+        return false;
+    }
+    return true;
+}
+
+// Fetches the other side's file into this folder, under its name there.
+void CResultGrid::CopyHere(int row) {
+    CResultGrid& other = OtherGrid();
+    const std::string name = other.CellBytes(kColumnName, row);
+    const std::string target = FolderText(m_bLeftGrid) + "/" + name;
+    if (CopyReporting(other.CellBytes(kColumnFullPath, row), target)) {
+        TakeLineFrom(other, row, target, name);
+        FinishAction();
+    }
+}
+
+// Copies this file to the other folder: over its counterpart when there is
+// one (which may differ from it in letter case), else under this name.
+void CResultGrid::CopyThere(int row) {
+    CResultGrid& other = OtherGrid();
+    const bool otherHasFile = other.HasFile(row);
+    const std::string name =
+        otherHasFile ? other.CellBytes(kColumnName, row) : CellBytes(kColumnName, row);
+    const std::string target = otherHasFile ? other.CellBytes(kColumnFullPath, row)
+                                            : FolderText(!m_bLeftGrid) + "/" + name;
+    if (CopyReporting(CellBytes(kColumnFullPath, row), target)) {
+        other.TakeLineFrom(*this, row, target, name);
+        FinishAction();
+    }
+}
+
+// Deletes this side's file, the other side's or both, then the line. When
+// this side's file goes but the other's cannot, the line stays with this
+// side shown as missing.
+void CResultGrid::DeleteRowFiles(int row, bool deleteThis, bool deleteOther) {
+    CResultGrid& other = OtherGrid();
+    if (deleteThis && !DeleteReporting(CellBytes(kColumnFullPath, row))) {
+        return;
+    }
+    if (deleteOther && !DeleteReporting(other.CellBytes(kColumnFullPath, row))) {
+        if (deleteThis) {
+            ShowLine(row, FileLine{}, false);
+            SetStatusBoth(row, m_nBmpMissing);
+            FinishAction();
+        }
+        return;
+    }
+    DeleteRow(row);
+    other.DeleteRow(row);
+    FinishAction();
+}
+
+void CResultGrid::FinishAction() {
+    m_pDlg->NoteGridsChanged();
+    PumpMessages(1);
+    RedrawAll();
+    OtherGrid().RedrawAll();
 }
 
 int CResultGrid::GetHintText(int column, int row, int, std::string& text) {

@@ -23,11 +23,40 @@ class CResultGrid : public CSheetGrid {
     static constexpr int kColumnFullPath = 5;
     static constexpr int kColumnCount = 6;
 
+    // Popup menu commands.
+    static constexpr int ID_COPY_HERE = 2000;
+    static constexpr int ID_COPY_THERE = 2001;
+    static constexpr int ID_DELETE_THIS = 2002;
+    static constexpr int ID_DELETE_BOTH = 2003;
+    static constexpr int ID_DELETE_OTHER = 2004;
+
+    // The texts of one line: a file as the grid shows it.
+    struct FileLine {
+        std::string name;
+        std::string size;
+        std::string modified;
+        std::string attributes;
+        std::string fullPath;
+    };
+
     CResultGrid() = default;
     ~CResultGrid() override;
 
     // The grid of the same window that shows the other folder.
     CResultGrid& OtherGrid() const;
+
+    // A cell's text as bytes; empty when it has none.
+    std::string CellBytes(int column, int row);
+    // The line shows a file (its NAME is not empty).
+    bool HasFile(int row);
+    FileLine ReadLine(int row);
+    // Shows `line` in row `row`: SIZE aligned right, ATTR grey when
+    // attributes are disregarded.
+    void ShowLine(int row, const FileLine& line, bool greyAttributes);
+    // The file of `source`'s line was copied to `path` (named `name` on this
+    // side): this line shows it, and both lines are identical.
+    void TakeLineFrom(CResultGrid& source, int row, const std::string& path,
+                      const std::string& name);
 
     CCompareDlg* m_pDlg = nullptr;
     bool m_bLeftGrid = false;
@@ -45,6 +74,8 @@ class CResultGrid : public CSheetGrid {
     void NotifyTopRowChanged(int oldRow, int newRow) override;
     int NotifyFromCellType(int typeIndex, int column, int row, int message,
                            intptr_t parameter) override;
+    bool AllowContextMenu(int column, int row, int section) override;
+    void NotifyMenuCommand(int column, int row, int section, int id) override;
     int GetHintText(int column, int row, int section, std::string& text) override;
     int CompareCells(const CGridCell* a, const CGridCell* b, int flags) override;
     wxColour GetAreaBackColour(int section) override;
@@ -52,4 +83,15 @@ class CResultGrid : public CSheetGrid {
 
   private:
     bool HasKeyboardFocus() const;
+    std::string FolderText(bool leftSide) const;
+    void SetStatusBoth(int row, int bitmapIndex);
+    // Copies `source` to `target`; false, after saying why, when it failed.
+    bool CopyReporting(const std::string& source, const std::string& target);
+    // Deletes `path`; false, after saying why, when it failed.
+    bool DeleteReporting(const std::string& path);
+    void CopyHere(int row);
+    void CopyThere(int row);
+    void DeleteRowFiles(int row, bool deleteThis, bool deleteOther);
+    // What every action that changed the disk ends with.
+    void FinishAction();
 };

@@ -223,6 +223,8 @@ class CSheetGrid : public wxWindow {
     int SetColumnDataSource(int column, int index);
 
     int ClearPopupMenu();
+    // The items the popup menu holds now.
+    const wxMenu& GetPopupMenu() const { return m_popupMenu; }
     // An empty text or identifier −1 appends a separator.
     int AddPopupMenuItem(int id, const wxString& text);
     int EnablePopupMenu(bool enable);
