@@ -6,6 +6,7 @@
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/scrolbar.h>
+#include <wx/settings.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/statline.h>
@@ -157,6 +158,9 @@ void CCompareDlg::CreateMenuBar() {
 void CCompareDlg::CreateControls() {
     m_pPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL);
     m_pPanel->SetFont(wxFont(wxFontInfo(8).FaceName("Liberation Sans")));
+    // Set explicitly, so that controls painting the window's background
+    // themselves (the labels) match what the panel paints.
+    m_pPanel->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     SetClientSize(DialogRect(0, 0, 418, 335).GetSize());
     wxWindow* const p = m_pPanel;
     const auto at = [this](int x, int y, int width, int height) {
@@ -337,15 +341,17 @@ void CCompareDlg::ShowCopyAllButtons(bool show) {
     m_pCopyToLeft->Show(show);
 }
 
-// While a run goes on, nothing that would change its folders or options can
-// be used.
+// While a compare or a copy goes on, nothing that would change its folders,
+// its options or the grids can be used, and no other work can start.
 void CCompareDlg::SetRunning(bool running) {
     m_bRunning = running;
-    for (wxWindow* control :
-         std::initializer_list<wxWindow*>{m_pLeftFolder, m_pRightFolder, m_pLeftBrowse,
-                                          m_pRightBrowse, m_pRecurse, m_pDisregard}) {
+    for (wxWindow* control : std::initializer_list<wxWindow*>{
+             m_pLeftFolder, m_pRightFolder, m_pLeftBrowse, m_pRightBrowse, m_pRecurse, m_pDisregard,
+             m_pCompare, m_pCopyToRight, m_pCopyToLeft}) {
         control->Enable(!running);
     }
+    m_pLeftGrid->EnablePopupMenu(!running);
+    m_pRightGrid->EnablePopupMenu(!running);
 }
 
 // ------------------------------------------------------------ data exchange
@@ -636,19 +642,12 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
     const int rows = source.GetRowCount();
     CProgressMsgDlg progress(nullptr, this);
     std::string errors;
-    for (int row = 0; row < rows && m_pendingClose == PendingClose::None; ++row) {
+    for (int row = 0; row < rows; ++row) {
         const std::string name = source.CellBytes(CResultGrid::kColumnName, row);
         if (name.empty()) {
             continue;
         }
         const std::string sourcePath = source.CellBytes(CResultGrid::kColumnFullPath, row);
-        const bool replacing = destination.HasFile(row);
-        const std::string targetName =
-            replacing ? destination.CellBytes(CResultGrid::kColumnName, row) : name;
-        const std::string target = replacing
-                                       ? destination.CellBytes(CResultGrid::kColumnFullPath, row)
-                                       : destinationFolder + name;
-
         std::string compacted;
         if (CompactPathText(sourcePath, compacted, 40)) {
             progress.SetMessage("Copying %s -->", compacted.c_str());
@@ -656,7 +655,16 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
             progress.SetMessage("Copying %d of %d", row + 1, rows);
         }
         progress.SetProgress((row + 1) * 100.0 / rows);
+        if (m_pendingClose != PendingClose::None) {
+            break;  // the window asked to close while the progress was shown
+        }
 
+        const bool replacing = destination.HasFile(row);
+        const std::string targetName =
+            replacing ? destination.CellBytes(CResultGrid::kColumnName, row) : name;
+        const std::string target = replacing
+                                       ? destination.CellBytes(CResultGrid::kColumnFullPath, row)
+                                       : destinationFolder + name;
         switch (CopyCreatingFolders(sourcePath, target)) {
             case CopyOutcome::FolderNotCreated:
                 errors += "Unable to create folder " + GetFolderOfPath(target) + "\n";

@@ -30,6 +30,8 @@ class CProgressMsgDlg : public wxDialog {
     void SetProgress(double percentage);
 
     bool IsCancelled() const { return m_bCancel; }
+    // The message shown now, as bytes.
+    const std::string& GetMessage() const { return m_strMessage; }
 
   protected:
     wxGauge* m_Progress = nullptr;

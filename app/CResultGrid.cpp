@@ -123,7 +123,7 @@ void CResultGrid::TakeLineFrom(CResultGrid& source, int row, const std::string& 
 
 bool CResultGrid::AllowContextMenu(int, int row, int section) {
     ClearPopupMenu();
-    if (section != kSectionCellArea || row < 0 || m_pDlg == nullptr) {
+    if (section != kSectionCellArea || row < 0 || row >= GetRowCount() || m_pDlg == nullptr) {
         return false;
     }
     if (HasFile(row)) {

@@ -165,6 +165,8 @@ class CSheetGrid : public wxWindow {
     int AddFont(const wxFont& font);
     // Adds a bitmap to the grid's list; its index, −1 for an invalid bitmap.
     int AddBitmap(const wxBitmap& bitmap);
+    // The bitmap of an index from AddBitmap; null when there is none.
+    const wxBitmap* GetBitmap(int index) const { return m_bitmaps.Get(index); }
     // The font for cells that name none; not owned. 1 for null.
     int SetDefaultFont(const wxFont* font);
     const wxFont* GetDefaultFont() const { return Sheet().m_pDefaultFont; }

@@ -1,0 +1,355 @@
+// Copying all files one way, and the results grids' popup menu actions, on
+// real folder trees.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <wx/button.h>
+#include <wx/uiaction.h>
+
+#include <set>
+
+#include "CProgressMsgDlg.h"
+#include "MainWindowFixture.h"
+#include "MessageBox.h"
+#include "SystemCalls.h"
+
+namespace {
+
+// Answers every message box with `answer`, keeping the texts shown.
+class AnsweredMessages {
+  public:
+    explicit AnsweredMessages(int answer) {
+        SetMessageBoxAnswerer([this, answer](const wxString& text, long) {
+            texts.push_back(std::string(text.utf8_str()));
+            return answer;
+        });
+    }
+    ~AnsweredMessages() { SetMessageBoxAnswerer({}); }
+
+    std::vector<std::string> texts;
+};
+
+// What a grid line shows: its status icon and its texts.
+struct LineView {
+    const wxBitmap* status;
+    std::vector<std::string> texts;
+    bool operator==(const LineView&) const = default;
+};
+
+std::vector<LineView> GridView(CResultGrid& grid) {
+    std::vector<LineView> view;
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
+        CGridCell status;
+        grid.GetCell(CResultGrid::kColumnStatus, row, status);
+        LineView line{status.GetBitmap(), {}};
+        for (int column = CResultGrid::kColumnName; column <= CResultGrid::kColumnFullPath;
+             ++column) {
+            line.texts.push_back(grid.CellBytes(column, row));
+        }
+        view.push_back(line);
+    }
+    return view;
+}
+
+class SyncActionsTest : public MainWindowTest {
+  protected:
+    // A new compare of the same folders shows what the grids show now.
+    void ExpectAFreshCompareAgrees() {
+        CCompareDlg& window = *m_pOpened;
+        const std::vector<LineView> left = GridView(window.LeftGrid());
+        const std::vector<LineView> right = GridView(window.RightGrid());
+        window.OnCompare();
+        EXPECT_EQ(GridView(window.LeftGrid()), left);
+        EXPECT_EQ(GridView(window.RightGrid()), right);
+    }
+
+    const wxBitmap* Status(CResultGrid& grid, int row) {
+        CGridCell cell;
+        grid.GetCell(CResultGrid::kColumnStatus, row, cell);
+        return cell.GetBitmap();
+    }
+
+    // Opens `grid`'s popup menu on `row`, closes it again and then, as a
+    // click on an item would, sends `command` (0: none). The menu's item
+    // texts; none when it did not open.
+    std::vector<std::string> UseMenu(CResultGrid& grid, int row, int command = 0,
+                                     int section = CSheetGrid::kSectionCellArea) {
+        auto returned = std::make_shared<bool>(false);
+        grid.CallAfter([returned] {
+            if (!*returned) {  // the menu is open
+                wxUIActionSimulator().Char(WXK_ESCAPE);
+            }
+        });
+        const int result =
+            grid.OpenPopupMenu(CResultGrid::kColumnName, row, section, wxPoint(5, 5));
+        *returned = true;
+        std::vector<std::string> items;
+        if (result != 0) {
+            return items;
+        }
+        for (const wxMenuItem* item : grid.GetPopupMenu().GetMenuItems()) {
+            items.push_back(std::string(item->GetItemLabel().utf8_str()));
+        }
+        if (command != 0) {
+            wxCommandEvent chosen(wxEVT_MENU, command);
+            grid.ProcessWindowEvent(chosen);
+        }
+        return items;
+    }
+};
+
+TEST_F(SyncActionsTest, AnsweringNoLeavesDiskAndGridsUntouched) {
+    m_tree.WriteFile("left/a.txt", "a");
+    CCompareDlg& window = Compare();
+    const std::vector<LineView> before = GridView(window.RightGrid());
+    AnsweredMessages messages(wxNO);
+    window.CopyAllToRight();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Are you sure you want to copy ALL the files from\n\n" + m_left +
+                                     "\n\nto\n\n" + m_right + "?");
+    EXPECT_FALSE(m_tree.Exists("right/a.txt"));
+    EXPECT_EQ(GridView(window.RightGrid()), before);
+    EXPECT_FALSE(Shown(CCompareDlg::IDC_COMPARE_AGAIN));
+}
+
+TEST_F(SyncActionsTest, CopyAllToRightCopiesEveryLeftFileAndMarksTheLinesIdentical) {
+    m_tree.WriteFile("left/only-left.txt", "12345");
+    m_tree.WriteFile("left/sub/deeper/nested.txt", "nested");
+    m_tree.WriteFile("left/both.txt", "new");
+    m_tree.WriteFile("right/both.txt", "old content");
+    m_tree.WriteFile("right/only-right.txt", "r");
+    m_profile.WriteProfileInt("Defaults", "Recurse Directory", 1);
+    CCompareDlg& window = Compare();
+    AnsweredMessages messages(wxYES);
+    window.CopyAllToRight();
+
+    EXPECT_EQ(messages.texts.size(), 1u) << "no error message";
+    EXPECT_EQ(m_tree.ReadFile("right/only-left.txt"), "12345");
+    EXPECT_EQ(m_tree.ReadFile("right/sub/deeper/nested.txt"), "nested");
+    EXPECT_EQ(m_tree.ReadFile("right/both.txt"), "new");
+    EXPECT_EQ(m_tree.ReadFile("right/only-right.txt"), "r");
+    CResultGrid& left = window.LeftGrid();
+    CResultGrid& right = window.RightGrid();
+    const int row = 1;  // both, only-left, only-right, sub/deeper/nested
+    ASSERT_EQ(left.CellBytes(CResultGrid::kColumnName, row), "only-left.txt");
+    for (int column = CResultGrid::kColumnName; column <= CResultGrid::kColumnAttributes;
+         ++column) {
+        EXPECT_EQ(right.CellBytes(column, row), left.CellBytes(column, row)) << column;
+    }
+    EXPECT_EQ(right.CellBytes(CResultGrid::kColumnFullPath, row), m_right + "only-left.txt");
+    EXPECT_EQ(Status(left, row), left.GetBitmap(left.m_nBmpIdentical));
+    EXPECT_EQ(Status(right, row), right.GetBitmap(right.m_nBmpIdentical));
+    EXPECT_TRUE(Shown(CCompareDlg::IDC_COMPARE_AGAIN));
+    ExpectAFreshCompareAgrees();
+}
+
+TEST_F(SyncActionsTest, AFailedCopyIsReportedAndTheOthersStillGo) {
+    m_tree.WriteFile("left/a.txt", "a");
+    m_tree.WriteFile("left/b.txt", "b");
+    m_tree.WriteFile("left/c.txt", "c");
+    const std::string locked = m_tree.WriteFile("right/b.txt", "old");
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+    CCompareDlg& window = Compare();
+    AnsweredMessages messages(wxYES);
+    window.CopyAllToRight();
+
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1],
+              "The following errors occured while copying files:\n\nUnable to copy " + m_left +
+                  "b.txt to " + m_right + "b.txt\n");
+    EXPECT_EQ(m_tree.ReadFile("right/b.txt"), "old");
+    EXPECT_EQ(m_tree.ReadFile("right/a.txt"), "a");
+    EXPECT_EQ(m_tree.ReadFile("right/c.txt"), "c");
+    EXPECT_NE(Status(window.RightGrid(), 1),
+              window.RightGrid().GetBitmap(window.RightGrid().m_nBmpIdentical))
+        << "the failed line keeps its icon";
+}
+
+TEST_F(SyncActionsTest, ProgressShowsTheCompactedPathOrTheCount) {
+    m_tree.WriteFile("left/a.txt", "a");
+    m_tree.WriteFile("left/" + std::string(60, 'n') + ".txt", "long");
+    CCompareDlg& window = Compare();
+    std::vector<std::string> progressTexts;
+    std::set<int> enabledWhileCopying;
+    window.Bind(wxEVT_IDLE, [&](wxIdleEvent& event) {
+        event.Skip();
+        for (wxWindow* top : wxTopLevelWindows) {
+            if (auto* progress = dynamic_cast<CProgressMsgDlg*>(top)) {
+                if (progressTexts.empty() || progressTexts.back() != progress->GetMessage()) {
+                    progressTexts.push_back(progress->GetMessage());
+                }
+                for (int id : {CCompareDlg::IDC_COPY_TO_LEFT, CCompareDlg::IDC_LEFT_BROWSE,
+                               CCompareDlg::IDC_COMPARE}) {
+                    if (window.FindWindow(id)->IsEnabled()) {
+                        enabledWhileCopying.insert(id);
+                    }
+                }
+                // A menu would open here if the grid still offered it.
+                if (window.LeftGrid().OpenPopupMenu(1, 0, CSheetGrid::kSectionCellArea,
+                                                    wxPoint(5, 5)) != 1) {
+                    enabledWhileCopying.insert(CCompareDlg::IDC_LEFT_GRID);
+                }
+            }
+        }
+    });
+    AnsweredMessages messages(wxYES);
+    window.CopyAllToRight();
+    std::string compacted;
+    ASSERT_EQ(progressTexts.size(), 2u);
+    EXPECT_EQ(progressTexts[0].rfind("Copying ", 0), 0u);
+    EXPECT_NE(progressTexts[0].find("a.txt -->"), std::string::npos) << progressTexts[0];
+    EXPECT_EQ(progressTexts[1], "Copying 2 of 2");
+    EXPECT_TRUE(enabledWhileCopying.empty());
+    EXPECT_TRUE(window.FindWindow(CCompareDlg::IDC_COMPARE)->IsEnabled());
+}
+
+TEST_F(SyncActionsTest, ClosingDuringCopyAllStopsAfterTheCurrentFileAndSaves) {
+    m_tree.WriteFile("left/a.txt", "a");
+    m_tree.WriteFile("left/b.txt", "b");
+    CCompareDlg& window = Compare();
+    bool closeAsked = false;
+    window.Bind(wxEVT_IDLE, [&](wxIdleEvent& event) {
+        event.Skip();
+        if (!closeAsked && m_tree.Exists("right/a.txt")) {
+            closeAsked = true;
+            m_window->Close();
+        }
+    });
+    AnsweredMessages messages(wxYES);
+    window.CopyAllToRight();
+    ASSERT_TRUE(YieldUntil([this] { return !m_window; }));
+    EXPECT_FALSE(m_tree.Exists("right/b.txt"));
+    EXPECT_FALSE(FileLines(m_profile.Path()).empty()) << "settings saved";
+}
+
+TEST_F(SyncActionsTest, MenuOffersTheTwoActionsThatFitTheLine) {
+    m_tree.WriteFile("left/both.txt", "x");
+    m_tree.WriteFile("right/both.txt", "x");
+    m_tree.WriteFile("left/left-only.txt", "x");
+    m_tree.WriteFile("right/right-only.txt", "x");
+    CCompareDlg& window = Compare();
+    CResultGrid& left = window.LeftGrid();
+    CResultGrid& right = window.RightGrid();
+    using Items = std::vector<std::string>;
+    EXPECT_EQ(UseMenu(left, 0), (Items{"Copy this file to the Right folder ==>",
+                                       "Delete this file from BOTH folders"}));
+    EXPECT_EQ(UseMenu(right, 0), (Items{"<== Copy this file to the Left folder",
+                                        "Delete this file from BOTH folders"}));
+    EXPECT_EQ(UseMenu(left, 1),
+              (Items{"Copy this file to the Right folder ==>", "Delete this file"}));
+    EXPECT_EQ(UseMenu(right, 1), (Items{"==> Copy this file from the Left folder to this folder",
+                                        "Delete this file from the Left folder"}));
+    EXPECT_EQ(UseMenu(left, 2), (Items{"Copy this file from the Right folder to this folder <== ",
+                                       "Delete this file from the Right folder"}));
+    EXPECT_EQ(UseMenu(right, 2),
+              (Items{"<== Copy this file to the Left folder", "Delete this file"}));
+    EXPECT_TRUE(UseMenu(left, -1, 0, CSheetGrid::kSectionTopHeading).empty()) << "heading";
+    EXPECT_TRUE(UseMenu(left, 3).empty()) << "below the last row";
+}
+
+TEST_F(SyncActionsTest, CopyHereAndThereChangeDiskAndBothGrids) {
+    m_tree.WriteFile("left/sub/left-only.txt", "from left");
+    m_tree.WriteFile("right/right-only.txt", "from right");
+    m_profile.WriteProfileInt("Defaults", "Recurse Directory", 1);
+    CCompareDlg& window = Compare();
+    CResultGrid& left = window.LeftGrid();
+    CResultGrid& right = window.RightGrid();
+    ASSERT_EQ(right.CellBytes(CResultGrid::kColumnName, 0), "right-only.txt");
+
+    UseMenu(left, 0, CResultGrid::ID_COPY_HERE);
+    EXPECT_EQ(m_tree.ReadFile("left/right-only.txt"), "from right");
+    EXPECT_EQ(left.CellBytes(CResultGrid::kColumnFullPath, 0), m_left + "right-only.txt");
+    EXPECT_EQ(left.CellBytes(CResultGrid::kColumnSize, 0), "10");
+    EXPECT_EQ(Status(left, 0), left.GetBitmap(left.m_nBmpIdentical));
+
+    UseMenu(left, 1, CResultGrid::ID_COPY_THERE);
+    EXPECT_EQ(m_tree.ReadFile("right/sub/left-only.txt"), "from left");
+    EXPECT_EQ(right.CellBytes(CResultGrid::kColumnFullPath, 1), m_right + "sub/left-only.txt");
+    EXPECT_EQ(Status(right, 1), right.GetBitmap(right.m_nBmpIdentical));
+    EXPECT_TRUE(Shown(CCompareDlg::IDC_COMPARE_AGAIN));
+    ExpectAFreshCompareAgrees();
+}
+
+TEST_F(SyncActionsTest, DeletesRemoveTheFilesAndTheLine) {
+    m_tree.WriteFile("left/a-both.txt", "x");
+    m_tree.WriteFile("right/a-both.txt", "x");
+    m_tree.WriteFile("left/b-left.txt", "x");
+    m_tree.WriteFile("right/c-right.txt", "x");
+    CCompareDlg& window = Compare();
+    CResultGrid& left = window.LeftGrid();
+
+    UseMenu(left, 2, CResultGrid::ID_DELETE_OTHER);
+    EXPECT_FALSE(m_tree.Exists("right/c-right.txt"));
+    UseMenu(left, 1, CResultGrid::ID_DELETE_THIS);
+    EXPECT_FALSE(m_tree.Exists("left/b-left.txt"));
+    UseMenu(window.RightGrid(), 0, CResultGrid::ID_DELETE_BOTH);
+    EXPECT_FALSE(m_tree.Exists("left/a-both.txt"));
+    EXPECT_FALSE(m_tree.Exists("right/a-both.txt"));
+    EXPECT_EQ(left.GetRowCount(), 0);
+    EXPECT_EQ(window.RightGrid().GetRowCount(), 0);
+    ExpectAFreshCompareAgrees();
+}
+
+TEST_F(SyncActionsTest, CopyOntoAReadOnlyFileChangesNothing) {
+    m_tree.WriteFile("left/a.txt", "new");
+    const std::string locked = m_tree.WriteFile("right/a.txt", "old!");
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+    CCompareDlg& window = Compare();
+    const std::vector<LineView> left = GridView(window.LeftGrid());
+    const std::vector<LineView> right = GridView(window.RightGrid());
+    AnsweredMessages messages(wxOK);
+    UseMenu(window.LeftGrid(), 0, CResultGrid::ID_COPY_THERE);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "ERROR:  Unable to copy\n\n" + m_left + "a.txt\n\nto\n\n" + locked);
+    EXPECT_EQ(m_tree.ReadFile("right/a.txt"), "old!");
+    EXPECT_EQ(GridView(window.LeftGrid()), left);
+    EXPECT_EQ(GridView(window.RightGrid()), right);
+    EXPECT_FALSE(Shown(CCompareDlg::IDC_COMPARE_AGAIN));
+}
+
+// Refuses every removal with "Permission denied".
+class RefusedRemovals : public SystemCalls {
+  public:
+    RefusedRemovals() { m_previous = Install(this); }
+    ~RefusedRemovals() override { Install(m_previous); }
+    int Unlink(const char*) override {
+        errno = EACCES;
+        return -1;
+    }
+
+  private:
+    SystemCalls* m_previous;
+};
+
+TEST_F(SyncActionsTest, AFailedDeleteNamesTheFileAndKeepsTheLines) {
+    m_tree.WriteFile("left/a.txt", "x");
+    m_tree.WriteFile("right/a.txt", "x");
+    CCompareDlg& window = Compare();
+    AnsweredMessages messages(wxOK);
+    {
+        RefusedRemovals refused;
+        UseMenu(window.LeftGrid(), 0, CResultGrid::ID_DELETE_BOTH);
+    }
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "ERROR:  Unable to delete\n\n" + m_left + "a.txt\n\nPermission denied");
+    EXPECT_TRUE(m_tree.Exists("left/a.txt"));
+    EXPECT_TRUE(m_tree.Exists("right/a.txt"));
+    EXPECT_EQ(window.LeftGrid().GetRowCount(), 1);
+
+    // The other side's file already gone: this side's is deleted, the line
+    // stays and shows this side missing.
+    ASSERT_EQ(unlink(m_tree.Path("right/a.txt").c_str()), 0);
+    UseMenu(window.LeftGrid(), 0, CResultGrid::ID_DELETE_BOTH);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1],
+              "ERROR:  Unable to delete\n\n" + m_right + "a.txt\n\nNo such file or directory");
+    EXPECT_FALSE(m_tree.Exists("left/a.txt"));
+    ASSERT_EQ(window.LeftGrid().GetRowCount(), 1);
+    EXPECT_FALSE(window.LeftGrid().HasFile(0));
+    EXPECT_EQ(Status(window.LeftGrid(), 0),
+              window.LeftGrid().GetBitmap(window.LeftGrid().m_nBmpMissing));
+}
+
+}  // namespace
