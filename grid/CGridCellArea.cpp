@@ -432,13 +432,26 @@ void CGridCellArea::OnLeftDown(wxMouseEvent& event) {
     wxRect rect;
     if (m_grid.CellFromPoint(event.GetPosition(), column, row, rect) == 0) {
         m_grid.GotoCell(column, row);
-        const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
-        m_grid.GetCell(column, row, *cell);
-        const bool handled =
-            m_grid.CellTypeOf(*cell).OnLeftButton(column, row, true, rect, event.GetPosition());
-        m_grid.NotifyCellLeftButton(column, row, true, rect, event.GetPosition(), handled);
+        const bool handled = ReportButton(true, true, column, row, rect, event.GetPosition());
         m_bTypeHasMouse = handled;
     }
+}
+
+// The cell's type sees the button first; the grid's notification is told
+// whether it handled it. Whether it did.
+bool CGridCellArea::ReportButton(bool left, bool down, int column, int row, const wxRect& rect,
+                                 const wxPoint& point) {
+    const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
+    m_grid.GetCell(column, row, *cell);
+    CGridCellType& type = m_grid.CellTypeOf(*cell);
+    if (left) {
+        const bool handled = type.OnLeftButton(column, row, down, rect, point);
+        m_grid.NotifyCellLeftButton(column, row, down, rect, point, handled);
+        return handled;
+    }
+    const bool handled = type.OnRightButton(column, row, down, rect, point);
+    m_grid.NotifyCellRightButton(column, row, down, rect, point, handled);
+    return handled;
 }
 
 void CGridCellArea::OnLeftUp(wxMouseEvent& event) {
@@ -455,11 +468,7 @@ void CGridCellArea::OnLeftUp(wxMouseEvent& event) {
     int row = sheet.m_nCurrentRow;
     wxRect rect;
     m_grid.CellFromPoint(event.GetPosition(), column, row, rect);
-    const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
-    m_grid.GetCell(column, row, *cell);
-    const bool handled =
-        m_grid.CellTypeOf(*cell).OnLeftButton(column, row, false, rect, event.GetPosition());
-    m_grid.NotifyCellLeftButton(column, row, false, rect, event.GetPosition(), handled);
+    ReportButton(true, false, column, row, rect, event.GetPosition());
     m_bTypeHasMouse = false;
     sheet.m_nMouseActivity = CSheetGrid::kMouseNone;
     sheet.m_nPendingColumn = sheet.m_nCurrentColumn;
@@ -480,11 +489,7 @@ void CGridCellArea::OnRightDown(wxMouseEvent& event) {
         return;
     }
     m_grid.GotoCell(column, row);
-    const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
-    m_grid.GetCell(column, row, *cell);
-    const bool handled =
-        m_grid.CellTypeOf(*cell).OnRightButton(column, row, true, rect, event.GetPosition());
-    m_grid.NotifyCellRightButton(column, row, true, rect, event.GetPosition(), handled);
+    ReportButton(false, true, column, row, rect, event.GetPosition());
     OpenMenuAt(column, row, event.GetPosition());
     sheet.m_nMouseActivity = CSheetGrid::kMouseNone;
 }
@@ -499,11 +504,7 @@ void CGridCellArea::OnRightUp(wxMouseEvent& event) {
     int row = 0;
     wxRect rect;
     if (m_grid.CellFromPoint(event.GetPosition(), column, row, rect) == 0) {
-        const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
-        m_grid.GetCell(column, row, *cell);
-        const bool handled =
-            m_grid.CellTypeOf(*cell).OnRightButton(column, row, false, rect, event.GetPosition());
-        m_grid.NotifyCellRightButton(column, row, false, rect, event.GetPosition(), handled);
+        ReportButton(false, false, column, row, rect, event.GetPosition());
     }
     sheet.m_nPendingColumn = sheet.m_nCurrentColumn;
     sheet.m_nPendingRow = sheet.m_nCurrentRow;

@@ -46,6 +46,8 @@ class CGridCellArea : public CGridPart {
     void OnKeyUp(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
     void OnLeftDown(wxMouseEvent& event);
+    bool ReportButton(bool left, bool down, int column, int row, const wxRect& rect,
+                      const wxPoint& point);
     void OnLeftUp(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
     void OnRightUp(wxMouseEvent& event);

@@ -208,10 +208,7 @@ void CGridHeading::OnLeftDown(wxMouseEvent& event) {
         CaptureMouse();
     }
     if (onCell) {
-        const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
-        m_grid.GetCell(column, row, *cell);
-        const bool handled = m_grid.CellTypeOf(*cell).OnLeftButton(column, row, true, rect, point);
-        NotifyButton(true, column, row, true, rect, point, handled);
+        ReportButton(true, true, column, row, rect, point);
     }
 }
 
@@ -274,44 +271,48 @@ void CGridHeading::OnLeftUp(wxMouseEvent& event) {
     if (HasCapture()) {
         ReleaseMouse();
     }
-    int column = 0;
-    int row = 0;
-    wxRect rect;
-    if (CellRectAt(point, column, row, rect)) {
-        const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
-        m_grid.GetCell(column, row, *cell);
-        const bool handled = m_grid.CellTypeOf(*cell).OnLeftButton(column, row, false, rect, point);
-        NotifyButton(true, column, row, false, rect, point, handled);
-    }
+    ReportButtonAt(true, false, point);
 }
 
 void CGridHeading::OnRightDown(wxMouseEvent& event) {
     const wxPoint point = event.GetPosition();
     int column = 0;
     int row = 0;
-    wxRect rect;
-    if (!CellRectAt(point, column, row, rect)) {
-        return;
+    if (ReportButtonAt(false, true, point, &column, &row)) {
+        OpenMenuAt(column, row, point);
     }
-    const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
-    m_grid.GetCell(column, row, *cell);
-    const bool handled = m_grid.CellTypeOf(*cell).OnRightButton(column, row, true, rect, point);
-    NotifyButton(false, column, row, true, rect, point, handled);
-    OpenMenuAt(column, row, point);
 }
 
 void CGridHeading::OnRightUp(wxMouseEvent& event) {
-    const wxPoint point = event.GetPosition();
-    int column = 0;
-    int row = 0;
-    wxRect rect;
-    if (!CellRectAt(point, column, row, rect)) {
-        return;
-    }
+    ReportButtonAt(false, false, event.GetPosition());
+}
+
+// The cell's type sees the button first; the grid's notification is told
+// whether it handled it.
+void CGridHeading::ReportButton(bool left, bool down, int column, int row, const wxRect& rect,
+                                const wxPoint& point) {
     const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
     m_grid.GetCell(column, row, *cell);
-    const bool handled = m_grid.CellTypeOf(*cell).OnRightButton(column, row, false, rect, point);
-    NotifyButton(false, column, row, false, rect, point, handled);
+    CGridCellType& type = m_grid.CellTypeOf(*cell);
+    const bool handled = left ? type.OnLeftButton(column, row, down, rect, point)
+                              : type.OnRightButton(column, row, down, rect, point);
+    NotifyButton(left, column, row, down, rect, point, handled);
+}
+
+bool CGridHeading::ReportButtonAt(bool left, bool down, const wxPoint& point, int* column,
+                                  int* row) {
+    int cellColumn = 0;
+    int cellRow = 0;
+    wxRect rect;
+    if (!CellRectAt(point, cellColumn, cellRow, rect)) {
+        return false;
+    }
+    ReportButton(left, down, cellColumn, cellRow, rect, point);
+    if (column != nullptr) {
+        *column = cellColumn;
+        *row = cellRow;
+    }
+    return true;
 }
 
 void CGridHeading::OnDoubleClick(wxMouseEvent& event) {

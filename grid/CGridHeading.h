@@ -63,6 +63,11 @@ class CGridHeading : public CGridPart {
 
   private:
     bool CellRectAt(const wxPoint& point, int& column, int& row, wxRect& rect);
+    void ReportButton(bool left, bool down, int column, int row, const wxRect& rect,
+                      const wxPoint& point);
+    // ReportButton for the cell under `point`; false when there is none.
+    bool ReportButtonAt(bool left, bool down, const wxPoint& point, int* column = nullptr,
+                        int* row = nullptr);
     void ApplySize(int size, bool finished);
     // The size the part being sized takes with the mouse at `point`.
     int SizeForMouse(const wxPoint& point, bool horizontal) const;
