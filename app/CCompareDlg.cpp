@@ -24,6 +24,7 @@
 #include "CResultGrid.h"
 #include "ChooseFolder.h"
 #include "CompactPath.h"
+#include "DialogFont.h"
 #include "DisplayText.h"
 #include "FileActions.h"
 #include "FileTexts.h"
@@ -157,7 +158,7 @@ void CCompareDlg::CreateMenuBar() {
 // The window's controls at their places in dialog units of the dialog font.
 void CCompareDlg::CreateControls() {
     m_pPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL);
-    m_pPanel->SetFont(wxFont(wxFontInfo(8).FaceName("Liberation Sans")));
+    m_pPanel->SetFont(DialogFont());
     // Set explicitly, so that controls painting the window's background
     // themselves (the labels) match what the panel paints.
     m_pPanel->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));

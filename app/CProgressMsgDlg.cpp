@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "COXStatic.h"
+#include "DialogFont.h"
 #include "DisplayText.h"
 #include "PumpMessages.h"
 
@@ -34,7 +35,7 @@ CProgressMsgDlg::CProgressMsgDlg(const char* text, wxWindow* owner)
 
 // The controls at their places in dialog units of the dialog font.
 void CProgressMsgDlg::CreateControls() {
-    SetFont(wxFont(wxFontInfo(8).FaceName("Liberation Sans")));
+    SetFont(DialogFont());
     const auto at = [this](int x, int y, int width, int height) {
         return wxRect(ConvertDialogToPixels(wxPoint(x, y)),
                       ConvertDialogToPixels(wxSize(width, height)));

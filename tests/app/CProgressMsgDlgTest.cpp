@@ -36,20 +36,13 @@ class TestableProgressDlg : public CProgressMsgDlg {
     }
 };
 
-// The window's own pumping needs a running-style event loop, as the
-// program's main window provides one.
 class CProgressMsgDlgTest : public testing::Test {
   protected:
-    CProgressMsgDlgTest() : m_activator(&m_loop) { wxTheApp->SetExitOnFrameDelete(false); }
-
     std::unique_ptr<TestableProgressDlg> Open(const char* text) {
         auto dialog = std::make_unique<TestableProgressDlg>(text);
         EXPECT_TRUE(YieldUntil([&] { return dialog->IsShownOnScreen(); }));
         return dialog;
     }
-
-    wxGUIEventLoop m_loop;
-    wxEventLoopActivator m_activator;
 };
 
 TEST_F(CProgressMsgDlgTest, OpensWithItsLayoutAndNoBar) {

@@ -8,17 +8,12 @@
 #include <functional>
 #include <ostream>
 
-// Helpers for the GUI tests of the application layer.
+#include "GuiTest.h"
 
-// Handles pending events until `condition` holds or `timeoutMs` pass;
-// returns whether it holds.
-bool YieldUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+// Helpers for the GUI tests of the application layer.
 
 // The colour of one pixel of a bitmap.
 wxColour PixelAt(const wxImage& image, int x, int y);
-
-// Prints colours in failure messages as (r,g,b).
-void PrintTo(const wxColour& colour, std::ostream* out);
 
 // A frame shown on the screen for one test, deleted afterwards with all it
 // holds.
