@@ -318,6 +318,7 @@ void CCompareDlg::InitialiseGrids() {
 // No cell of an earlier run survives: the store is emptied, then the six
 // headed columns are set up again.
 void CCompareDlg::ResetGrid(CResultGrid& grid) {
+    grid.m_fittedWidths.reset();
     grid.SetRowCount(0, false);
     grid.SetColumnCount(0, false);
     grid.GetDataSource(0)->Empty();
@@ -358,6 +359,9 @@ void CCompareDlg::SetRunning(bool running) {
 // ------------------------------------------------------------ data exchange
 
 void CCompareDlg::UpdateData(bool saveAndValidate) {
+    if (!saveAndValidate && m_bEngineWorking && !m_displayLimit.Due()) {
+        return;
+    }
     if (saveAndValidate) {
         m_strLeftFolder = ReadBytes(*m_pLeftFolder, m_strLeftFolder);
         m_strRightFolder = ReadBytes(*m_pRightFolder, m_strRightFolder);
@@ -449,13 +453,25 @@ void CCompareDlg::SizeResultColumns(CResultGrid& grid) {
          ++column) {
         total += grid.GetColumnWidth(column);
     }
-    grid.FitColumnsToContent(CResultGrid::kColumnSize, CResultGrid::kColumnAttributes,
-                             grid.GetRowCount(), 3);
+    // Measuring every row is what takes time; the widths hold until the
+    // content changes.
+    constexpr int kFitted[] = {CResultGrid::kColumnSize, CResultGrid::kColumnModified,
+                               CResultGrid::kColumnAttributes};
+    if (!grid.m_fittedWidths) {
+        grid.FitColumnsToContent(kFitted[0], kFitted[2], grid.GetRowCount(), 3);
+        grid.m_fittedWidths = {grid.GetColumnWidth(kFitted[0]), grid.GetColumnWidth(kFitted[1]),
+                               grid.GetColumnWidth(kFitted[2])};
+    } else {
+        for (int i = 0; i < 3; ++i) {
+            grid.SetColumnWidth(kFitted[i], (*grid.m_fittedWidths)[i]);
+        }
+    }
     grid.SetColumnWidth(CResultGrid::kColumnStatus, iconColumn);
-    grid.SetColumnWidth(CResultGrid::kColumnName,
-                        total - iconColumn - grid.GetColumnWidth(CResultGrid::kColumnSize) -
-                            grid.GetColumnWidth(CResultGrid::kColumnModified) -
-                            grid.GetColumnWidth(CResultGrid::kColumnAttributes));
+    int fittedTotal = 0;
+    for (const int width : *grid.m_fittedWidths) {
+        fittedTotal += width;
+    }
+    grid.SetColumnWidth(CResultGrid::kColumnName, total - iconColumn - fittedTotal);
 }
 
 // ------------------------------------------------------------- compare run
@@ -509,7 +525,7 @@ int CCompareDlg::CompareFolders() {
     ::PumpMessages(1);
     wxBeginBusyCursor();
 
-    if (!GatherFileStatus()) {
+    if (!RunEngineStep(&CCompareEngine::GatherFileStatus)) {
         m_bAbort = false;
         m_pAbort->Hide();
         wxEndBusyCursor();
@@ -522,7 +538,7 @@ int CCompareDlg::CompareFolders() {
     m_pLeftGrid->SetRowCount(rows, false);
     m_pRightGrid->SetRowCount(rows, false);
     m_pProgress->Show();
-    if (!ClassifyResults()) {
+    if (!RunEngineStep(&CCompareEngine::ClassifyResults)) {
         m_bAbort = false;
         ResetGrid(*m_pLeftGrid);
         ResetGrid(*m_pRightGrid);
@@ -570,8 +586,20 @@ void CCompareDlg::SetProgress(int percent) {
     m_pProgress->SetValue(percent);
 }
 
+bool CCompareDlg::RunEngineStep(bool (CCompareEngine::*step)()) {
+    m_bEngineWorking = true;
+    m_displayLimit.Reset();
+    m_pumpLimit.Reset();  // input waiting since the last step is seen at once
+    const bool finished = (this->*step)();
+    m_bEngineWorking = false;
+    UpdateData(false);  // the step's last texts
+    return finished;
+}
+
 void CCompareDlg::PumpMessages() {
-    ::PumpMessages(1);
+    if (m_pumpLimit.Due()) {
+        ::PumpMessages(1);
+    }
 }
 
 void CCompareDlg::ShowRow(size_t index, const ResultRow& row, RowStatus status) {

@@ -6,6 +6,7 @@
 
 #include "CCompareEngine.h"
 #include "CompareHost.h"
+#include "RateLimit.h"
 
 class CCopyAllButton;
 class COXEdit;
@@ -101,6 +102,9 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
                          const std::string& destinationFolder);
     void SetVerdictColours(const wxColour& back, const wxColour& text);
     void SetRunning(bool running);
+    // Runs one step of the engine (listing, pairing, classifying) with its
+    // reports spaced out; what the step returned.
+    bool RunEngineStep(bool (CCompareEngine::*step)());
     void ShowCopyAllButtons(bool show);
     void Browse(std::string& folder, COXEdit& edit);
     void LeaveFolderEdit(std::string& folder);
@@ -130,6 +134,12 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     bool m_bLayoutReady = false;
     bool m_bRunning = false;
     PendingClose m_pendingClose = PendingClose::None;
+    // While the engine works it reports far more often than the screen can
+    // show or the user can act: its display updates and event pumps are
+    // spaced out (a pump every 10 ms keeps Abort prompt).
+    bool m_bEngineWorking = false;
+    RateLimit m_displayLimit{std::chrono::milliseconds(50)};
+    RateLimit m_pumpLimit{std::chrono::milliseconds(10)};
     wxSize m_sizeMin;
     wxRect m_normalRect;  // the window's place when neither maximised nor minimised
 

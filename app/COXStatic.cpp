@@ -67,11 +67,15 @@ void COXStatic::EnableToolTip(bool enable) {
     RefreshToolTip();
 }
 
+// The new text is painted with the next paint, not at once: progress texts
+// change many times a second.
 void COXStatic::SetLabel(const wxString& label) {
+    if (label == GetLabel()) {
+        return;
+    }
     wxControl::SetLabel(label);
     RefreshToolTip();
     Refresh();
-    Update();
 }
 
 void COXStatic::RefreshToolTip() {

@@ -90,6 +90,7 @@ CResultGrid::FileLine CResultGrid::ReadLine(int row) {
 }
 
 void CResultGrid::ShowLine(int row, const FileLine& line, bool greyAttributes) {
+    m_fittedWidths.reset();
     constexpr uint16_t kAlignRight = 2;
     SetCellText(kColumnName, row, line.name);
     SetCellText(kColumnSize, row, line.size);
@@ -249,6 +250,8 @@ void CResultGrid::DeleteRowFiles(int row, bool deleteThis, bool deleteOther) {
     }
     DeleteRow(row);
     other.DeleteRow(row);
+    m_fittedWidths.reset();
+    other.m_fittedWidths.reset();
     FinishAction();
 }
 

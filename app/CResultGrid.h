@@ -2,6 +2,8 @@
 
 #include <wx/font.h>
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "CSheetGrid.h"
@@ -57,6 +59,10 @@ class CResultGrid : public CSheetGrid {
     // side): this line shows it, and both lines are identical.
     void TakeLineFrom(CResultGrid& source, int row, const std::string& path,
                       const std::string& name);
+
+    // SIZE, MODIFIED and ATTR widths fitted to their content; empty once
+    // the content has changed since. Resizing the window reuses them.
+    std::optional<std::array<int, 3>> m_fittedWidths;
 
     CCompareDlg* m_pDlg = nullptr;
     bool m_bLeftGrid = false;

@@ -331,9 +331,8 @@ void CGridCellType::GetBestSize(wxDC& dc, wxSize& size, const CGridCell& cell) {
         dc.SetFont(*font);
     }
     const wxString text = ToDisplayText(cell.GetDisplayText().value_or(std::string()));
-    const wxSize extent = (cell.GetCellTypeStyle() & kStyleMultiLine)
-                              ? dc.GetMultiLineTextExtent(text)
-                              : dc.GetTextExtent(text);
+    const wxSize extent =
+        m_grid.MeasureText(dc, text, (cell.GetCellTypeStyle() & kStyleMultiLine) != 0);
     int width = extent.x + kTextPaddingWidth;
     if (const wxBitmap* bitmap = cell.GetBitmap(); bitmap != nullptr && bitmap->IsOk()) {
         width += BitmapWidthInRow(*bitmap, size.y);

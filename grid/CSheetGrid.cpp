@@ -1438,6 +1438,14 @@ int CSheetGrid::FitColumnsToContent(int first, int last, int rowLimit, int flags
     const CGridGeometry geometry(sheet);
     int sideHeadingWidth = 0;
     CGridCell cell = CGridCell::Blank();
+    // Texts are measured once each while this fit lasts.
+    std::unordered_map<std::string, wxSize> measured;
+    struct MeasuringScope {
+        CSheetGrid& grid;
+        std::unordered_map<std::string, wxSize>* previous;
+        ~MeasuringScope() { grid.m_pMeasuredTexts = previous; }
+    } scope{*this, m_pMeasuredTexts};
+    m_pMeasuredTexts = &measured;
     for (int column = first; column <= last; ++column) {
         int needed = kLeastContentWidth;
         for (const int row : rows) {
@@ -1467,6 +1475,24 @@ int CSheetGrid::FitColumnsToContent(int first, int last, int rowLimit, int flags
     }
     AdjustLayout();
     return 0;
+}
+
+wxSize CSheetGrid::MeasureText(wxDC& dc, const wxString& text, bool multiLine) {
+    const auto measure = [&] {
+        return multiLine ? dc.GetMultiLineTextExtent(text) : dc.GetTextExtent(text);
+    };
+    if (m_pMeasuredTexts == nullptr) {
+        return measure();
+    }
+    const wxFont& font = dc.GetFont();
+    std::string key = std::string(font.GetNativeFontInfoDesc().utf8_str());
+    key += multiLine ? '\n' : '\0';
+    key += text.utf8_str();
+    const auto [entry, added] = m_pMeasuredTexts->try_emplace(std::move(key));
+    if (added) {
+        entry->second = measure();
+    }
+    return entry->second;
 }
 
 // -------------------------------------------------------------- the window

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "CGridCell.h"
@@ -170,6 +171,10 @@ class CSheetGrid : public wxWindow {
     // The font for cells that name none; not owned. 1 for null.
     int SetDefaultFont(const wxFont* font);
     const wxFont* GetDefaultFont() const { return Sheet().m_pDefaultFont; }
+    // The extent of `text` in the font `dc` holds. While columns are fitted
+    // to their content, each text is measured once per font: many cells
+    // of a column repeat the same texts.
+    wxSize MeasureText(wxDC& dc, const wxString& text, bool multiLine);
 
     // Registers a cell type; its index, −1 when the list cannot grow.
     int AddCellType(std::unique_ptr<CGridCellType> type);
@@ -422,6 +427,8 @@ class CSheetGrid : public wxWindow {
     CGridResourceList<CGridCellType> m_cellTypes;
     std::vector<std::unique_ptr<CGridDataSource>> m_dataSources;  // index 1 and on
     wxMenu m_popupMenu;
+    // Extents measured during one FitColumnsToContent, by font and text.
+    std::unordered_map<std::string, wxSize>* m_pMeasuredTexts = nullptr;
     int m_nMenuColumn = -1;  // where the popup menu was last opened
     int m_nMenuRow = -1;
     int m_nMenuSection = 0;
