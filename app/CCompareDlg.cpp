@@ -572,6 +572,7 @@ int CCompareDlg::CompareFolders() {
     m_pAbort->Hide();
     m_pProgress->Hide();
     wxEndBusyCursor();
+    FreeResults();  // the grids hold the rows now; every action works from them
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     TraceLog("Compare run: %d equal, %d different, %d missing, %.3f seconds", m_counts.equal,
              m_counts.different, m_counts.missing, elapsed.count());

@@ -88,6 +88,10 @@ bool CCompareEngine::GatherFileStatus() {
     m_host.SetProgress(0);
     AnalyzeResults();
     m_host.ShowProgress(false);
+    // The rows now hold all that the lists held: a run of a million files
+    // need not keep each file twice.
+    m_sourceFiles = {};
+    m_targetFiles = {};
     return true;
 }
 
