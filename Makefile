@@ -27,7 +27,8 @@ bench: build
 	@$(BUILD_DIR)/bench/bench_compare
 	@xvfb-run -a $(BUILD_DIR)/bench/bench_grid_store
 	@xvfb-run -a -s "-screen 0 1400x900x24" $(BUILD_DIR)/bench/bench_grid_paint
-	@xvfb-run -a $(BUILD_DIR)/bench/bench_main_window
+	@xvfb-run -a $(BUILD_DIR)/bench/bench_gui_compare
+	@xvfb-run -a $(BUILD_DIR)/bench/bench_copy_all
 
 format:
 	@find fs compare grid app update cli tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,15 +1,15 @@
 #include "HelpTopics.h"
 
-#include "DesktopOpen.h"
 #include "FileQueries.h"
 #include "MessageBox.h"
 #include "PathText.h"
 
-void OpenHelpTopics(const std::string& programPath, wxWindow* owner) {
+void OpenHelpTopics(const std::string& programPath, wxWindow* owner,
+                    const std::function<bool(const wxString&)>& open) {
     const std::string helpFile = ReplaceExtension(programPath, "CHM");
     if (FileExists(helpFile)) {
         // The desktop's own failure to open it goes unreported.
-        OpenThroughDesktop(wxString::FromUTF8(helpFile));
+        open(wxString::FromUTF8(helpFile));
         return;
     }
     ShowMessageBox("Help file Vantrel.chm was not found.", wxOK, owner);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/gauge.h>
@@ -319,6 +320,89 @@ TEST_F(MainWindowTest, ResizingKeepsTheBarCentredAndCannotShrinkBelowTheStart) {
     EXPECT_EQ(window.LeftGrid().GetColumnWidth(0), 20);
     EXPECT_EQ(total, window.LeftGrid().GetClientSize().x);
     EXPECT_EQ(window.GetMinSize(), start);
+}
+
+TEST_F(MainWindowTest, LargeSizesAndCaseTwinsShowInTheGrids) {
+    const std::string big = m_tree.WriteFile("left/big.bin", "");
+    ASSERT_EQ(truncate(big.c_str(), 5368709120LL), 0);  // 5 GiB, sparse
+    m_tree.WriteFile("left/a.txt", "x");
+    m_tree.WriteFile("right/a.txt", "x");
+    m_tree.WriteFile("right/A.txt", "y");
+    CCompareDlg& window = Compare();
+    CResultGrid& left = window.LeftGrid();
+    CResultGrid& right = window.RightGrid();
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (int row = 0; row < left.GetRowCount(); ++row) {
+        lines.emplace_back(Cell(left, 1, row), Cell(right, 1, row));
+    }
+    // Each right file stands on exactly one line; a.txt pairs with a.txt.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         std::pair<std::string, std::string>("a.txt", "a.txt")),
+              1);
+    EXPECT_EQ(
+        std::count(lines.begin(), lines.end(), std::pair<std::string, std::string>("", "A.txt")),
+        1);
+    const auto bigLine =
+        std::find(lines.begin(), lines.end(), std::pair<std::string, std::string>("big.bin", ""));
+    ASSERT_NE(bigLine, lines.end());
+    EXPECT_EQ(Cell(left, 2, static_cast<int>(bigLine - lines.begin())), "5368709120");
+}
+
+TEST_F(MainWindowTest, SharedBarPagesAndScrollingOneGridMovesTheOther) {
+    for (int i = 0; i < 200; ++i) {
+        m_tree.WriteFile("left/f" + std::to_string(1000 + i), "x");
+    }
+    CCompareDlg& window = Compare();
+    CResultGrid& left = window.LeftGrid();
+    CResultGrid& right = window.RightGrid();
+    wxScrollBar& bar = Find<wxScrollBar>(CCompareDlg::IDC_SCROLLBAR);
+    EXPECT_EQ(bar.GetRange(), 200);
+    const auto scroll = [&](wxEventType type) {
+        wxScrollEvent event(type, CCompareDlg::IDC_SCROLLBAR, 0, wxVERTICAL);
+        event.SetEventObject(&bar);
+        bar.ProcessWindowEvent(event);
+    };
+    const int page = left.GetBottomRow() - left.GetTopRow();
+    ASSERT_GT(page, 1);
+    scroll(wxEVT_SCROLL_PAGEDOWN);
+    EXPECT_EQ(left.GetTopRow(), page);
+    EXPECT_EQ(right.GetTopRow(), page);
+    EXPECT_EQ(bar.GetThumbPosition(), page);
+    scroll(wxEVT_SCROLL_PAGEUP);
+    EXPECT_EQ(left.GetTopRow(), 0);
+    EXPECT_EQ(right.GetTopRow(), 0);
+    scroll(wxEVT_SCROLL_LINEDOWN);
+    EXPECT_EQ(right.GetCurrentRow(), 1);
+
+    // With the keyboard focus in the left grid, its scrolling moves the right.
+    left.GetPartWindow(CSheetGrid::kSectionCellArea)->SetFocus();
+    ASSERT_TRUE(YieldUntil(
+        [&] { return wxWindow::FindFocus() == left.GetPartWindow(CSheetGrid::kSectionCellArea); }));
+    left.SetTopRow(50);
+    EXPECT_EQ(right.GetTopRow(), 50);
+    right.SetTopRow(60);  // moved from elsewhere, the left grid stays
+    EXPECT_EQ(left.GetTopRow(), 50);
+}
+
+TEST_F(MainWindowTest, AMaximisedWindowReopensMaximised) {
+    m_profile.WriteProfileString("Defaults", "Window Pos", "2,3,-1,-1,-1,-1,30,40,1030,840");
+    CCompareDlg& window = Open();
+    ASSERT_TRUE(YieldUntil([&] { return window.IsMaximized(); }));
+    window.Close();
+    ASSERT_TRUE(YieldUntil([this] { return !m_window; }));
+    EXPECT_EQ(m_profile.GetProfileString("Defaults", "Window Pos", ""),
+              "2,3,-1,-1,-1,-1,30,40,1030,840");
+}
+
+TEST(HelpTopicsTest, AnExistingHelpFileIsOpenedBesideTheProgram) {
+    TempTree tree;
+    tree.WriteFile("Other.CHM", "help");
+    std::vector<wxString> opened;
+    OpenHelpTopics(tree.Path("Other"), nullptr, [&](const wxString& path) {
+        opened.push_back(path);
+        return true;
+    });
+    EXPECT_EQ(opened, std::vector<wxString>{wxString::FromUTF8(tree.Path("Other.CHM"))});
 }
 
 TEST(HelpTopicsTest, MissingHelpFileIsReportedUnderTheFixedName) {
