@@ -671,6 +671,7 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
                                   const std::string& destinationFolder) {
     const int rows = source.GetRowCount();
     CProgressMsgDlg progress(nullptr, this);
+    m_displayLimit.Reset();
     std::string errors;
     for (int row = 0; row < rows; ++row) {
         const std::string name = source.CellBytes(CResultGrid::kColumnName, row);
@@ -678,13 +679,19 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
             continue;
         }
         const std::string sourcePath = source.CellBytes(CResultGrid::kColumnFullPath, row);
-        std::string compacted;
-        if (CompactPathText(sourcePath, compacted, 40)) {
-            progress.SetMessage("Copying %s -->", compacted.c_str());
-        } else {
-            progress.SetMessage("Copying %d of %d", row + 1, rows);
+        // The progress shows at most 20 times a second (always for the
+        // first and the last file); events are delivered in between.
+        if (m_displayLimit.Due() || row == rows - 1) {
+            std::string compacted;
+            if (CompactPathText(sourcePath, compacted, 40)) {
+                progress.SetMessage("Copying %s -->", compacted.c_str());
+            } else {
+                progress.SetMessage("Copying %d of %d", row + 1, rows);
+            }
+            progress.SetProgress((row + 1) * 100.0 / rows);
+        } else if (m_pumpLimit.Due()) {
+            ::PumpMessages(1);
         }
-        progress.SetProgress((row + 1) * 100.0 / rows);
         if (m_pendingClose != PendingClose::None) {
             break;  // the window asked to close while the progress was shown
         }

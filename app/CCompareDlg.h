@@ -134,9 +134,10 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     bool m_bLayoutReady = false;
     bool m_bRunning = false;
     PendingClose m_pendingClose = PendingClose::None;
-    // While the engine works it reports far more often than the screen can
-    // show or the user can act: its display updates and event pumps are
-    // spaced out (a pump every 10 ms keeps Abort prompt).
+    // While the engine works or files are copied, progress comes far more
+    // often than the screen can show or the user can act: display updates
+    // and event pumps are spaced out (a pump every 10 ms keeps Abort and
+    // the close box prompt).
     bool m_bEngineWorking = false;
     RateLimit m_displayLimit{std::chrono::milliseconds(50)};
     RateLimit m_pumpLimit{std::chrono::milliseconds(10)};

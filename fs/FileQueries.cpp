@@ -49,6 +49,9 @@ bool CreateFolderChain(const std::string& path) {
     if (path.empty()) {
         return false;
     }
+    if (IsFolder(path)) {
+        return true;  // the usual case when copying many files: one query
+    }
     for (size_t i = 1; i < path.size(); ++i) {
         if (path[i] == '/' && path[i - 1] != '/' && !EnsureFolder(path.substr(0, i + 1))) {
             return false;
