@@ -43,13 +43,7 @@ CGridCell JoinedCell(bool origin, int rowOffset, int columnOffset) {
 class SheetGridMovesTest : public testing::Test {
   protected:
     void SetUp() override {
-        grid = new TestableGrid();
-        window.Attach(*grid);
-        ASSERT_TRUE(grid->GetHandle() != nullptr);
-        grid->SetVScrollBarWidth(20);
-        grid->SetHScrollBarHeight(20);
-        grid->SetColumnCount(6, true);
-        grid->SetRowCount(100, true);
+        grid = window.AttachGridWithBars(100);
         ASSERT_EQ(grid->Sheet().m_layout.cellArea, wxRect(40, 20, 440, 280));
         auto store = std::make_unique<RecordingStore>(*grid);
         recordingStore = store.get();

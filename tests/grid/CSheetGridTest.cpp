@@ -31,16 +31,7 @@ class WideningCellType : public CGridCellType {
 // thick, 6 columns and 10 rows.
 class SheetGridTest : public testing::Test {
   protected:
-    void SetUp() override {
-        grid = new TestableGrid();
-        window.Attach(*grid);
-        ASSERT_TRUE(grid->GetHandle() != nullptr);
-        grid->SetVScrollBarWidth(20);
-        grid->SetHScrollBarHeight(20);
-        grid->SetColumnCount(6, true);
-        grid->SetRowCount(10, true);
-        grid->log.clear();
-    }
+    void SetUp() override { grid = window.AttachGridWithBars(10); }
 
     GridTestWindow window;
     TestableGrid* grid = nullptr;

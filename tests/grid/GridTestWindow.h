@@ -103,6 +103,20 @@ class GridTestWindow {
     // Attaches `grid` to the placeholder; the panel then owns it.
     void Attach(CSheetGrid& grid) const { grid.AttachToDialogItem(panel, kPlaceholderId); }
 
+    // A recording grid attached to the placeholder, with scroll bars 20
+    // pixels thick, 6 columns and `rows` rows, its log empty.
+    TestableGrid* AttachGridWithBars(int rows) const {
+        auto* grid = new TestableGrid();
+        Attach(*grid);
+        EXPECT_TRUE(grid->GetHandle() != nullptr);
+        grid->SetVScrollBarWidth(20);
+        grid->SetHScrollBarHeight(20);
+        grid->SetColumnCount(6, true);
+        grid->SetRowCount(rows, true);
+        grid->log.clear();
+        return grid;
+    }
+
     wxFrame* frame;
     wxPanel* panel;
     wxWindow* placeholder;
