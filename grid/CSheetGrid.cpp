@@ -1439,10 +1439,10 @@ int CSheetGrid::FitColumnsToContent(int first, int last, int rowLimit, int flags
     int sideHeadingWidth = 0;
     CGridCell cell = CGridCell::Blank();
     // Texts are measured once each while this fit lasts.
-    std::unordered_map<std::string, wxSize> measured;
+    std::unordered_map<std::wstring, wxSize> measured;
     struct MeasuringScope {
         CSheetGrid& grid;
-        std::unordered_map<std::string, wxSize>* previous;
+        std::unordered_map<std::wstring, wxSize>* previous;
         ~MeasuringScope() { grid.m_pMeasuredTexts = previous; }
     } scope{*this, m_pMeasuredTexts};
     m_pMeasuredTexts = &measured;
@@ -1484,10 +1484,12 @@ wxSize CSheetGrid::MeasureText(wxDC& dc, const wxString& text, bool multiLine) {
     if (m_pMeasuredTexts == nullptr) {
         return measure();
     }
-    const wxFont& font = dc.GetFont();
-    std::string key = std::string(font.GetNativeFontInfoDesc().utf8_str());
-    key += multiLine ? '\n' : '\0';
-    key += text.utf8_str();
+    // Copies of one font share its data, so the data's address names the
+    // font for as long as the fit lasts.
+    const void* font = dc.GetFont().GetRefData();
+    std::wstring key(reinterpret_cast<const wchar_t*>(&font), sizeof font / sizeof(wchar_t));
+    key += multiLine ? L'\n' : L'\0';
+    key.append(text.wc_str(), text.length());
     const auto [entry, added] = m_pMeasuredTexts->try_emplace(std::move(key));
     if (added) {
         entry->second = measure();

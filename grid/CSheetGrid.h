@@ -428,7 +428,7 @@ class CSheetGrid : public wxWindow {
     std::vector<std::unique_ptr<CGridDataSource>> m_dataSources;  // index 1 and on
     wxMenu m_popupMenu;
     // Extents measured during one FitColumnsToContent, by font and text.
-    std::unordered_map<std::string, wxSize>* m_pMeasuredTexts = nullptr;
+    std::unordered_map<std::wstring, wxSize>* m_pMeasuredTexts = nullptr;
     int m_nMenuColumn = -1;  // where the popup menu was last opened
     int m_nMenuRow = -1;
     int m_nMenuSection = 0;
