@@ -212,6 +212,20 @@ TEST_F(SheetGridTest, FitColumnsToContentMeasuresTextsAndHeadingsInTheirFonts) {
     EXPECT_EQ(grid->GetColumnWidth(1), grid->Sheet().m_layout.cellArea.width - 20)
         << "no wider than the cell area less the scroll bar";
 
+    // The same text in the heading's font and in a larger cell font is
+    // measured in each.
+    const wxFont large(wxFontInfo(20));
+    CGridCell largeCell = CGridCell::Blank();
+    largeCell.SetText("WWWW");
+    largeCell.SetFont(&large);
+    grid->SetCellText(2, -1, "WWWW");
+    grid->SetCell(2, 0, largeCell);
+    dc.SetFont(large);
+    const int largeWidth = dc.GetTextExtent("WWWW").x;
+    grid->FitColumnsToContent(2, 2, 2, 1);
+    EXPECT_EQ(grid->GetColumnWidth(2), largeWidth + 6 + 2);
+    grid->GetDataSource(0)->DeleteCell(2, 0);  // the font ends with this test
+
     EXPECT_EQ(grid->FitColumnsToContent(-2, 0, 1, 0), 1);
     EXPECT_EQ(grid->FitColumnsToContent(0, 6, 1, 0), 2);
     EXPECT_EQ(grid->FitColumnsToContent(2, 1, 1, 0), 3);
