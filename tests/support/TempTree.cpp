@@ -57,11 +57,14 @@ std::string TempTree::Path(const std::string& relative) const {
 std::string TempTree::WriteFile(const std::string& relative, const std::string& content) const {
     const std::string path = Path(relative);
     fs::create_directories(fs::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << content;
+        if (!out) {
+            throw std::runtime_error("cannot write " + path);
+        }
     }
+    SetTimes(relative, kWrittenTime);
     return path;
 }
 

@@ -17,7 +17,13 @@ class TempTree {
     // Root() + "/" + relative.
     std::string Path(const std::string& relative) const;
 
-    // Creates a file (and any missing folders) holding `content`.
+    // Every file written here has this modification time, so that files
+    // written on both sides of a test compare alike even when a second
+    // ticks between the writes.
+    static constexpr int64_t kWrittenTime = 1600000000;
+
+    // Creates a file (and any missing folders) holding `content`, modified
+    // at kWrittenTime.
     std::string WriteFile(const std::string& relative, const std::string& content) const;
     std::string MakeDir(const std::string& relative) const;
     std::string ReadFile(const std::string& relative) const;
