@@ -121,8 +121,8 @@ CCompareDlg::CCompareDlg(CProfile& profile)
 
     Bind(wxEVT_CHAR_HOOK, &CCompareDlg::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, &CCompareDlg::OnClose, this);
-    Bind(wxEVT_SIZE, &CCompareDlg::OnSize, this);
-    Bind(wxEVT_MOVE, &CCompareDlg::OnMove, this);
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) { RememberNormalRect(event); });
+    Bind(wxEVT_MOVE, [this](wxMoveEvent& event) { RememberNormalRect(event); });
     m_pPanel->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         event.Skip();
         if (m_bLayoutReady) {
@@ -445,7 +445,9 @@ void CCompareDlg::LayoutControls() {
 }
 
 void CCompareDlg::SizeResultColumns(CResultGrid& grid) {
-    const int iconColumn = LoadResourceBitmap(131).GetWidth() + 5;
+    // The missing icon's width, from the bitmap the grid already holds:
+    // this runs on every resize.
+    const int iconColumn = grid.GetBitmap(grid.m_nBmpMissing)->GetWidth() + 5;
     grid.SetColumnWidth(CResultGrid::kColumnStatus, iconColumn);
     grid.FitColumnsToWidth(CResultGrid::kColumnStatus, CResultGrid::kColumnAttributes);
     int total = 0;
@@ -824,14 +826,9 @@ void CCompareDlg::SaveSettings() {
 
 // -------------------------------------------------------- window placement
 
-void CCompareDlg::OnSize(wxSizeEvent& event) {
-    event.Skip();
-    if (!IsMaximized() && !IsIconized()) {
-        m_normalRect = GetRect();
-    }
-}
-
-void CCompareDlg::OnMove(wxMoveEvent& event) {
+// Sizes and moves of a window neither maximised nor minimised are its
+// normal place, which the saved placement restores.
+void CCompareDlg::RememberNormalRect(wxEvent& event) {
     event.Skip();
     if (!IsMaximized() && !IsIconized()) {
         m_normalRect = GetRect();

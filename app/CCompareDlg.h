@@ -125,8 +125,7 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void OnSharedScroll(wxScrollEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
-    void OnSize(wxSizeEvent& event);
-    void OnMove(wxMoveEvent& event);
+    void RememberNormalRect(wxEvent& event);
 
     CProfile& m_profile;
     CResultGrid* m_pLeftGrid = nullptr;

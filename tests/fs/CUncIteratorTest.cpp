@@ -14,10 +14,10 @@
 
 namespace {
 
-std::vector<std::string> Walk(const std::string& spec, bool files, bool dirs, bool recursive,
-                              bool depthFirst = false) {
+std::vector<std::string> Walk(const std::string& searchPattern, bool files, bool dirs,
+                              bool recursive, bool depthFirst = false) {
     std::vector<std::string> entries;
-    CUncIterator iterator(spec);
+    CUncIterator iterator(searchPattern);
     iterator.Start(files, dirs, recursive, depthFirst);
     while (!iterator.IsEmpty()) {
         entries.push_back(iterator.Full());
@@ -91,12 +91,12 @@ TEST_F(CUncIteratorTest, ReportsFoldersWithATrailingSeparatorWhenAskedFor) {
 TEST_F(CUncIteratorTest, EmptyMissingOrNonFolderStartsYieldNothing) {
     tree.MakeDir("empty");
     const std::string file = tree.WriteFile("file.txt", "");
-    for (const std::string& spec :
+    for (const std::string& searchPattern :
          {tree.Path("empty/*.*"), tree.Path("missing/*.*"), file + "/*.*", std::string()}) {
-        CUncIterator iterator(spec);
-        EXPECT_FALSE(iterator.Start(true, false, true, false)) << spec;
-        EXPECT_TRUE(iterator.IsEmpty()) << spec;
-        EXPECT_LT(iterator.m_hrLast, 0) << spec;
+        CUncIterator iterator(searchPattern);
+        EXPECT_FALSE(iterator.Start(true, false, true, false)) << searchPattern;
+        EXPECT_TRUE(iterator.IsEmpty()) << searchPattern;
+        EXPECT_LT(iterator.m_hrLast, 0) << searchPattern;
     }
 }
 
@@ -115,10 +115,10 @@ TEST_F(CUncIteratorTest, SkipsAnUnreadableFolderAndListsItsSiblings) {
     tree.WriteFile("Locked/secret.txt", "");
     tree.WriteFile("Z/z.txt", "");
     chmod(tree.Path("Locked").c_str(), 0);
-    const std::string spec = tree.Path("*.*");
+    const std::string searchPattern = tree.Path("*.*");
     const std::string listed = RunUnprivileged([&] {
         std::string text;
-        for (const auto& entry : Sorted(Walk(spec, true, false, true))) {
+        for (const auto& entry : Sorted(Walk(searchPattern, true, false, true))) {
             text += entry + "\n";
         }
         return text;
