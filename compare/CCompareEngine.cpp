@@ -259,7 +259,8 @@ int CCompareEngine::CompareResultRows(const ResultRow& a, const ResultRow& b) {
     return CompareNoCase(keyA, keyB);
 }
 
-RowStatus CCompareEngine::Classify(const ResultRow& row) const {
+RowStatus CCompareEngine::Classify(size_t index) {
+    const ResultRow& row = m_results[index];
     if (!row.HasLeft() || !row.HasRight()) {
         return RowStatus::Missing;
     }
@@ -269,7 +270,7 @@ RowStatus CCompareEngine::Classify(const ResultRow& row) const {
     if (row.nLeftSize != row.nRightSize) {
         return RowStatus::SizeDiffers;
     }
-    if (CompareFileContents(LeftPath(row), RightPath(row), row.nLeftSize) == 1) {
+    if (ContentDiffers(index)) {
         return RowStatus::ContentDiffers;
     }
     if (row.tLeftTime != row.tRightTime) {
@@ -281,8 +282,42 @@ RowStatus CCompareEngine::Classify(const ResultRow& row) const {
     return RowStatus::AttributesDiffer;
 }
 
+bool CCompareEngine::ContentDiffers(size_t index) {
+    if (index >= m_contentBatchEnd) {
+        CompareContentsAhead(index);
+    }
+    if (const std::optional<bool> differs = m_contentBatch.Differs(index)) {
+        return *differs;
+    }
+    const ResultRow& row = m_results[index];
+    return CompareFileContents(LeftPath(row), RightPath(row), row.nLeftSize) == 1;
+}
+
+// Compares, in one batch, the small files of the rows from `first` on that
+// will need their contents compared: both sides present, different paths,
+// equal sizes.
+void CCompareEngine::CompareContentsAhead(size_t first) {
+    m_contentBatch.Clear();
+    size_t index = first;
+    for (; index < m_results.size(); ++index) {
+        const ResultRow& row = m_results[index];
+        if (!row.HasLeft() || !row.HasRight() || row.nLeftSize != row.nRightSize ||
+            !ContentBatch::Takes(row.nLeftSize) || SamePath(row)) {
+            continue;
+        }
+        if (!m_contentBatch.Fits(row.nLeftSize)) {
+            break;
+        }
+        m_contentBatch.Add(index, LeftPath(row), RightPath(row), row.nLeftSize);
+    }
+    m_contentBatchEnd = index;
+    m_contentBatch.Compare();
+}
+
 bool CCompareEngine::ClassifyResults() {
     m_counts = {};
+    m_contentBatch.Clear();
+    m_contentBatchEnd = 0;
     const size_t count = m_results.size();
     for (size_t i = 0; i < count; ++i) {
         if (i % 10 == 0) {
@@ -294,7 +329,7 @@ bool CCompareEngine::ClassifyResults() {
         if (m_bAbort) {
             return false;
         }
-        const RowStatus status = Classify(m_results[i]);
+        const RowStatus status = Classify(i);
         m_counts.Add(status);
         m_host.ShowRow(i, m_results[i], status);
     }

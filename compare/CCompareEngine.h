@@ -6,6 +6,7 @@
 #include "CFileStatus.h"
 #include "CompareCounts.h"
 #include "CompareHost.h"
+#include "ContentBatch.h"
 #include "ResultRow.h"
 #include "RowStatus.h"
 
@@ -37,8 +38,6 @@ class CCompareEngine {
     std::string RightPath(const ResultRow& row) const;
     // Both sides are the very same path.
     bool SamePath(const ResultRow& row) const;
-    // The status of one row; reads both files when their sizes agree.
-    RowStatus Classify(const ResultRow& row) const;
     // Classifies every row in order, counting into m_counts and handing each
     // to the host. False when aborted.
     bool ClassifyResults();
@@ -68,8 +67,16 @@ class CCompareEngine {
                       bool isSource);
     bool PairRightFiles();
     bool PairGroup(size_t first, size_t end, size_t& cursor, size_t leftRows);
+    // The status of one row; reads both files when their sizes agree.
+    RowStatus Classify(size_t index);
+    bool ContentDiffers(size_t index);
+    void CompareContentsAhead(size_t first);
     void ShowStatus(const char* format, int first, int second = 0);
     void Pump() { m_host.PumpMessages(); }
 
     CompareHost& m_host;
+    // Small files' contents are compared a batch of rows ahead of their
+    // classification; rows below m_contentBatchEnd have been looked at.
+    ContentBatch m_contentBatch;
+    size_t m_contentBatchEnd = 0;
 };

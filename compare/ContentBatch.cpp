@@ -1,0 +1,154 @@
+#include "ContentBatch.h"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "CompareFileContents.h"
+
+namespace {
+
+// Every batch reads into one buffer of at most this many bytes.
+constexpr size_t kContentsBudget = 1u << 20;
+
+// Each file takes an open, a read and a close, each with its completion.
+constexpr uint64_t kOpen = 0, kRead = 1, kClose = 2, kSteps = 3;
+constexpr unsigned kFileSlots = 2 * ContentBatch::kMostPairs;
+constexpr unsigned kRingEntries = 512;
+static_assert(kRingEntries >= kFileSlots * kSteps);
+
+size_t ContentsBytes(uint64_t size) {
+    return 2 * (static_cast<size_t>(size) + 1);
+}
+
+}  // namespace
+
+ContentBatch::ContentBatch(Batching batching) {
+    if (batching == Batching::WhenAvailable) {
+        m_ring.emplace(kRingEntries, kFileSlots);
+    }
+}
+
+bool ContentBatch::Fits(uint64_t size) const {
+    if (m_pairs.empty()) {
+        return true;
+    }
+    const Pair& last = m_pairs.back();
+    return m_pairs.size() < kMostPairs &&
+           last.bufferOffset + ContentsBytes(last.size) + ContentsBytes(size) <= kContentsBudget;
+}
+
+void ContentBatch::Add(size_t id, std::string path1, std::string path2, uint64_t size) {
+    const size_t offset =
+        m_pairs.empty() ? 0 : m_pairs.back().bufferOffset + ContentsBytes(m_pairs.back().size);
+    m_pairs.push_back({id, {std::move(path1), std::move(path2)}, size, offset});
+}
+
+void ContentBatch::Compare() {
+    if (m_pairs.empty() || CompareInRing()) {
+        return;
+    }
+    for (Pair& pair : m_pairs) {
+        pair.differs = CompareFileContents(pair.paths[0], pair.paths[1], pair.size) == 1;
+    }
+}
+
+std::optional<bool> ContentBatch::Differs(size_t id) const {
+    const auto found = std::lower_bound(m_pairs.begin(), m_pairs.end(), id,
+                                        [](const Pair& pair, size_t key) { return pair.id < key; });
+    if (found == m_pairs.end() || found->id != id) {
+        return std::nullopt;
+    }
+    return found->differs;
+}
+
+void ContentBatch::Clear() {
+    m_pairs.clear();
+}
+
+// Queues open, read and close of one file as a chain. The links are hard,
+// so that the close runs whatever the read gave (a short read is the
+// normal end of the file here).
+bool ContentBatch::QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size) {
+    io_uring_sqe* open = m_ring->NextEntry();
+    io_uring_sqe* read = m_ring->NextEntry();
+    io_uring_sqe* close = m_ring->NextEntry();
+    if (close == nullptr) {
+        return false;
+    }
+    open->opcode = IORING_OP_OPENAT;
+    open->fd = AT_FDCWD;
+    open->addr = reinterpret_cast<uintptr_t>(path.c_str());
+    // O_NONBLOCK: a file replaced by a FIFO since the listing cannot stall.
+    open->open_flags = O_RDONLY | O_NOCTTY | O_NONBLOCK;
+    open->file_index = slot + 1;
+    open->flags = IOSQE_IO_HARDLINK;
+    open->user_data = slot * kSteps + kOpen;
+
+    read->opcode = IORING_OP_READ;
+    read->fd = static_cast<int>(slot);
+    read->addr = reinterpret_cast<uintptr_t>(buffer);
+    read->len = static_cast<unsigned>(size + 1);
+    read->off = 0;
+    read->flags = IOSQE_FIXED_FILE | IOSQE_IO_HARDLINK;
+    read->user_data = slot * kSteps + kRead;
+
+    close->opcode = IORING_OP_CLOSE;
+    close->file_index = slot + 1;
+    close->user_data = slot * kSteps + kClose;
+    return true;
+}
+
+bool ContentBatch::CompareInRing() {
+    if (!m_ring || !m_ring->IsOpen()) {
+        return false;
+    }
+    const Pair& last = m_pairs.back();
+    m_contents.resize(std::max(m_contents.size(), last.bufferOffset + ContentsBytes(last.size)));
+    size_t due = 0;
+    bool queuedAll = true;
+    for (size_t k = 0; k < m_pairs.size() && queuedAll; ++k) {
+        const Pair& pair = m_pairs[k];
+        for (unsigned side = 0; side < 2 && queuedAll; ++side) {
+            char* buffer = &m_contents[pair.bufferOffset + side * (pair.size + 1)];
+            queuedAll =
+                QueueFile(static_cast<unsigned>(2 * k + side), pair.paths[side], buffer, pair.size);
+            due += queuedAll ? kSteps : 0;
+        }
+    }
+    // What each file's open and read gave; a read counts only after an open
+    // of this batch, never from a file a slot held before.
+    std::array<int, kFileSlots> opened, got;
+    opened.fill(-1);
+    got.fill(-1);
+    while (due > 0) {
+        if (!m_ring->Enter()) {
+            return false;
+        }
+        due -= m_ring->TakeCompletions([&](const io_uring_cqe& completion) {
+            const size_t slot = completion.user_data / kSteps;
+            if (completion.user_data % kSteps == kOpen) {
+                opened[slot] = completion.res;
+            } else if (completion.user_data % kSteps == kRead) {
+                got[slot] = completion.res;
+            }
+        });
+    }
+    if (!queuedAll) {
+        return false;
+    }
+    for (size_t k = 0; k < m_pairs.size(); ++k) {
+        Pair& pair = m_pairs[k];
+        const auto readWhole = [&](size_t slot) {
+            return opened[slot] >= 0 && got[slot] >= 0 &&
+                   static_cast<uint64_t>(got[slot]) == pair.size;
+        };
+        const bool bothWhole = readWhole(2 * k) && readWhole(2 * k + 1);
+        const char* contents = &m_contents[pair.bufferOffset];
+        pair.differs =
+            !bothWhole || std::memcmp(contents, contents + pair.size + 1, pair.size) != 0;
+    }
+    return true;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "IoRing.h"
+
+// Compares the contents of many pairs of small files at once: every open,
+// read and close of a batch goes to the kernel in one call, where one call
+// per step would cost more than the work itself. Each pair's answer is the
+// one CompareFileContents gives. Without the kernel's batching, the pairs
+// are compared one at a time.
+class ContentBatch {
+  public:
+    // Larger files are compared one pair at a time, block by block.
+    static constexpr uint64_t kLargestFile = 64u << 10;
+    static constexpr size_t kMostPairs = 64;
+
+    enum class Batching { WhenAvailable, Never };
+    explicit ContentBatch(Batching batching = Batching::WhenAvailable);
+
+    static bool Takes(uint64_t size) { return size <= kLargestFile; }
+    // There is room for one more pair of files of `size` bytes.
+    bool Fits(uint64_t size) const;
+    // Adds a pair under `id`; ids rise from one pair to the next.
+    void Add(size_t id, std::string path1, std::string path2, uint64_t size);
+    // Compares every pair added since the last Clear.
+    void Compare();
+    // After Compare: whether the pair added under `id` differs (a file that
+    // cannot be read differs); nullopt when no pair has that id.
+    std::optional<bool> Differs(size_t id) const;
+    void Clear();
+
+  private:
+    struct Pair {
+        size_t id;
+        std::string paths[2];
+        uint64_t size;
+        size_t bufferOffset;
+        bool differs = true;
+    };
+
+    bool CompareInRing();
+    bool QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size);
+
+    std::vector<Pair> m_pairs;
+    // Both files of every pair, read whole plus one byte to see the end.
+    std::vector<char> m_contents;
+    std::optional<IoRing> m_ring;
+};

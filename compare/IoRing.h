@@ -1,0 +1,66 @@
+#pragma once
+
+#include <linux/io_uring.h>
+
+#include <atomic>
+#include <cstddef>
+
+// The kernel's shared submission and completion queues (io_uring), used to
+// hand the kernel many small opens and reads in one system call. When the
+// kernel lacks what is needed (too old, io_uring disabled, refused by a
+// sandbox), IsOpen() is false and callers do the work one call at a time.
+class IoRing {
+  public:
+    // A ring for `entries` requests at a time, with `fileSlots` registered
+    // file slots that opens can fill and later requests can name.
+    IoRing(unsigned entries, unsigned fileSlots);
+    ~IoRing();
+    IoRing(const IoRing&) = delete;
+    IoRing& operator=(const IoRing&) = delete;
+
+    bool IsOpen() const { return m_fd >= 0; }
+    // A cleared request entry to fill in; nullptr when the queue is full.
+    // Filled entries go to the kernel with the next Enter.
+    io_uring_sqe* NextEntry();
+    // Submits the entries filled since the last call and waits for at least
+    // one completion. False when the kernel refused; the ring is then closed.
+    bool Enter();
+    // Hands each arrived completion to `take` and returns how many there were.
+    template <typename Take>
+    unsigned TakeCompletions(Take take);
+
+  private:
+    void Close();
+
+    int m_fd = -1;
+    void* m_queues = nullptr;
+    size_t m_queuesSize = 0;
+    io_uring_sqe* m_entries = nullptr;
+    size_t m_entriesSize = 0;
+    unsigned m_entryCount = 0;
+    unsigned m_entryMask = 0;
+    unsigned m_completionMask = 0;
+    unsigned m_filledTail = 0;
+    unsigned* m_submitHead = nullptr;
+    unsigned* m_submitTail = nullptr;
+    unsigned* m_submitArray = nullptr;
+    unsigned* m_completionHead = nullptr;
+    unsigned* m_completionTail = nullptr;
+    io_uring_cqe* m_completions = nullptr;
+};
+
+template <typename Take>
+unsigned IoRing::TakeCompletions(Take take) {
+    if (!IsOpen()) {
+        return 0;
+    }
+    unsigned head = *m_completionHead;
+    const unsigned tail =
+        std::atomic_ref<unsigned>(*m_completionTail).load(std::memory_order_acquire);
+    const unsigned count = tail - head;
+    for (; head != tail; ++head) {
+        take(m_completions[head & m_completionMask]);
+    }
+    std::atomic_ref<unsigned>(*m_completionHead).store(head, std::memory_order_release);
+    return count;
+}
