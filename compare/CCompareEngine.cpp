@@ -4,10 +4,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "CUncIterator.h"
 #include "CompareFileContents.h"
+#include "FolderListing.h"
 #include "NameList.h"
-#include "PathText.h"
 
 namespace {
 
@@ -43,44 +42,50 @@ int Percent(size_t part, size_t whole) {
 
 bool CCompareEngine::ListFolder(const std::string& folder, std::vector<CFileStatus>& list,
                                 bool recurse) {
-    list.clear();
-    std::string searchSpec = folder;
-    RemoveTrailingBackslash(searchSpec, true);
-    searchSpec += "/*.*";
-    const bool isSource = folder == m_strLeftFolder;
+    FolderListing listing(folder, recurse);
+    return AwaitListing(listing, list, folder == m_strLeftFolder);
+}
 
-    CUncIterator iterator(searchSpec);
-    iterator.Start(true, false, recurse, false);
-    while (!iterator.IsEmpty()) {
-        if (m_bAbort) {
-            iterator.End();
-            return false;
-        }
-        // The listing read each file's status already; it is kept, not asked again.
-        list.push_back(CFileStatus::FromStat(iterator.Full(), iterator.GetFindData().status));
-        if (list.size() % 10 == 0) {
+// Shows the listing's progress, a text for every ten files, and keeps
+// events flowing until it ends; Abort stops it.
+bool CCompareEngine::AwaitListing(FolderListing& listing, std::vector<CFileStatus>& list,
+                                  bool isSource) {
+    constexpr std::chrono::milliseconds kPumpInterval{10};
+    size_t shown = 0;
+    for (;;) {
+        const bool done = listing.WaitUntilDone(kPumpInterval);
+        for (const size_t count = listing.Count(); shown + 10 <= count;) {
+            shown += 10;
             ShowStatus(
                 isSource ? "Getting SOURCE File Names... %d" : "Getting TARGET File Names... %d",
-                static_cast<int>(list.size()));
+                static_cast<int>(shown));
         }
-        iterator.Next();
+        Pump();
+        if (m_bAbort) {
+            listing.Stop();
+            list = listing.Take();
+            return false;
+        }
+        if (done) {
+            list = listing.Take();
+            return true;
+        }
     }
-    iterator.End();
-    SortNamesNoCase(
-        list, [](const CFileStatus& file) -> const std::string& { return file.m_szFullName; });
-    return true;
 }
 
 bool CCompareEngine::GatherFileStatus() {
     m_host.UpdateData(true);
     m_sourceFiles.clear();
     m_targetFiles.clear();
+    // The target folder is listed while the source folder is.
+    FolderListing targetListing(m_strRightFolder, m_bRecurse);
     std::vector<CFileStatus> listed;
     if (!ListFolder(m_strLeftFolder, listed, m_bRecurse) ||
         !ReadStatuses(listed, m_sourceFiles, true) || m_bAbort) {
         return false;
     }
-    if (!ListFolder(m_strRightFolder, listed, m_bRecurse) ||
+    // A listing names its folder SOURCE whenever the folder is the source's.
+    if (!AwaitListing(targetListing, listed, m_strRightFolder == m_strLeftFolder) ||
         !ReadStatuses(listed, m_targetFiles, false) || m_bAbort) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include "CompareCounts.h"
 #include "CompareHost.h"
 #include "ContentBatch.h"
+#include "FolderListing.h"
 #include "ResultRow.h"
 #include "RowStatus.h"
 
@@ -63,6 +64,7 @@ class CCompareEngine {
     std::string m_strVerdict;
 
   private:
+    bool AwaitListing(FolderListing& listing, std::vector<CFileStatus>& list, bool isSource);
     bool ReadStatuses(std::vector<CFileStatus>& listed, std::vector<CFileStatus>& statuses,
                       bool isSource);
     bool PairRightFiles();

@@ -3,8 +3,9 @@
 #include <fcntl.h>
 
 #include <algorithm>
-#include <array>
+#include <cerrno>
 #include <cstring>
+#include <iterator>
 
 #include "CompareFileContents.h"
 
@@ -15,9 +16,22 @@ constexpr size_t kContentsBudget = 1u << 20;
 
 // Each file takes an open, a read and a close, each with its completion.
 constexpr uint64_t kOpen = 0, kRead = 1, kClose = 2, kSteps = 3;
-constexpr unsigned kFileSlots = 2 * ContentBatch::kMostPairs;
+constexpr uint64_t kCancelTag = ~uint64_t{0};
 constexpr unsigned kRingEntries = 512;
-static_assert(kRingEntries >= kFileSlots * kSteps);
+// Room for every step of a full batch, and a cancel for each file.
+static_assert(kRingEntries >= ContentBatch::kFileSlots * (kSteps + 1));
+
+// A batch waits this long for any completion before it cancels what is
+// left: a read of a file replaced by a FIFO since the listing could
+// otherwise wait for a writer for ever.
+constexpr std::chrono::milliseconds kStallLimit{200};
+
+// A result that says nothing of the file: the request never ran to its end.
+// Such pairs are compared again one at a time.
+bool CutShort(int result) {
+    return result == ContentBatch::kPending || result == -ECANCELED || result == -EINTR ||
+           result == -EAGAIN;
+}
 
 size_t ContentsBytes(uint64_t size) {
     return 2 * (static_cast<size_t>(size) + 1);
@@ -120,35 +134,69 @@ bool ContentBatch::CompareInRing() {
     }
     // What each file's open and read gave; a read counts only after an open
     // of this batch, never from a file a slot held before.
-    std::array<int, kFileSlots> opened, got;
-    opened.fill(-1);
-    got.fill(-1);
+    FileResults results;
+    results.opened.fill(kPending);
+    results.got.fill(kPending);
+    const auto take = [&](const io_uring_cqe& completion) {
+        const uint64_t slot = completion.user_data / kSteps;
+        if (slot >= kFileSlots) {
+            return;
+        }
+        if (completion.user_data % kSteps == kOpen) {
+            results.opened[slot] = completion.res;
+        } else if (completion.user_data % kSteps == kRead) {
+            results.got[slot] = completion.res;
+        }
+    };
     while (due > 0) {
-        if (!m_ring->Enter()) {
+        const IoRing::Entered entered = m_ring->Enter(kStallLimit);
+        if (entered == IoRing::Entered::Refused) {
             return false;
         }
-        due -= m_ring->TakeCompletions([&](const io_uring_cqe& completion) {
-            const size_t slot = completion.user_data / kSteps;
-            if (completion.user_data % kSteps == kOpen) {
-                opened[slot] = completion.res;
-            } else if (completion.user_data % kSteps == kRead) {
-                got[slot] = completion.res;
-            }
-        });
+        if (entered == IoRing::Entered::TimedOut) {
+            due += CancelOutstanding(results, 2 * m_pairs.size());
+        }
+        due -= m_ring->TakeCompletions(take);
     }
     if (!queuedAll) {
         return false;
     }
     for (size_t k = 0; k < m_pairs.size(); ++k) {
         Pair& pair = m_pairs[k];
-        const auto readWhole = [&](size_t slot) {
-            return opened[slot] >= 0 && got[slot] >= 0 &&
-                   static_cast<uint64_t>(got[slot]) == pair.size;
-        };
-        const bool bothWhole = readWhole(2 * k) && readWhole(2 * k + 1);
+        const size_t slots[] = {2 * k, 2 * k + 1};
+        if (std::any_of(std::begin(slots), std::end(slots), [&](size_t slot) {
+                return CutShort(results.opened[slot]) || CutShort(results.got[slot]);
+            })) {
+            pair.differs = CompareFileContents(pair.paths[0], pair.paths[1], pair.size) == 1;
+            continue;
+        }
+        const bool bothWhole = std::all_of(std::begin(slots), std::end(slots), [&](size_t slot) {
+            return results.opened[slot] >= 0 && results.got[slot] >= 0 &&
+                   static_cast<uint64_t>(results.got[slot]) == pair.size;
+        });
         const char* contents = &m_contents[pair.bufferOffset];
         pair.differs =
             !bothWhole || std::memcmp(contents, contents + pair.size + 1, pair.size) != 0;
     }
     return true;
+}
+
+// Asks the kernel to cancel every open and read still waiting; returns how
+// many cancel requests were queued, each of which completes too.
+size_t ContentBatch::CancelOutstanding(const FileResults& results, size_t files) {
+    size_t queued = 0;
+    for (size_t slot = 0; slot < files; ++slot) {
+        const uint64_t step = results.opened[slot] == kPending ? kOpen
+                              : results.got[slot] == kPending  ? kRead
+                                                               : kSteps;
+        io_uring_sqe* cancel = step == kSteps ? nullptr : m_ring->NextEntry();
+        if (cancel == nullptr) {
+            continue;
+        }
+        cancel->opcode = IORING_OP_ASYNC_CANCEL;
+        cancel->addr = slot * kSteps + step;
+        cancel->user_data = kCancelTag;
+        ++queued;
+    }
+    return queued;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +19,9 @@ class ContentBatch {
     // Larger files are compared one pair at a time, block by block.
     static constexpr uint64_t kLargestFile = 64u << 10;
     static constexpr size_t kMostPairs = 64;
+    static constexpr unsigned kFileSlots = 2 * kMostPairs;
+    // A request whose completion has not arrived.
+    static constexpr int kPending = INT_MIN;
 
     enum class Batching { WhenAvailable, Never };
     explicit ContentBatch(Batching batching = Batching::WhenAvailable);
@@ -42,7 +47,13 @@ class ContentBatch {
         bool differs = true;
     };
 
+    struct FileResults {
+        std::array<int, kFileSlots> opened;
+        std::array<int, kFileSlots> got;
+    };
+
     bool CompareInRing();
+    size_t CancelOutstanding(const FileResults& results, size_t files);
     bool QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size);
 
     std::vector<Pair> m_pairs;

@@ -33,9 +33,10 @@ IoRing::IoRing(unsigned entries, unsigned fileSlots) {
     if (m_fd < 0) {
         return;
     }
-    // One mapping for both queues, and registered files that an open
-    // linked before a read can fill when it runs.
-    constexpr unsigned kNeeded = IORING_FEAT_SINGLE_MMAP | IORING_FEAT_LINKED_FILE;
+    // One mapping for both queues, waits with a time limit, and registered
+    // files that an open linked before a read can fill when it runs.
+    constexpr unsigned kNeeded =
+        IORING_FEAT_SINGLE_MMAP | IORING_FEAT_EXT_ARG | IORING_FEAT_LINKED_FILE;
     if ((params.features & kNeeded) != kNeeded) {
         Close();
         return;
@@ -99,24 +100,32 @@ io_uring_sqe* IoRing::NextEntry() {
     return entry;
 }
 
-bool IoRing::Enter() {
+IoRing::Entered IoRing::Enter(std::chrono::milliseconds timeout) {
     if (!IsOpen()) {
-        return false;
+        return Entered::Refused;
     }
     std::atomic_ref<unsigned>(*m_submitTail).store(m_filledTail, std::memory_order_release);
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout);
+    __kernel_timespec limit{seconds.count(), std::chrono::nanoseconds(timeout - seconds).count()};
+    io_uring_getevents_arg wait{};
+    wait.ts = reinterpret_cast<uintptr_t>(&limit);
     for (;;) {
         const unsigned head =
             std::atomic_ref<unsigned>(*m_submitHead).load(std::memory_order_acquire);
-        const long entered = syscall(__NR_io_uring_enter, m_fd, m_filledTail - head, 1,
-                                     IORING_ENTER_GETEVENTS, nullptr, 0);
+        const long entered =
+            syscall(__NR_io_uring_enter, m_fd, m_filledTail - head, 1,
+                    IORING_ENTER_GETEVENTS | IORING_ENTER_EXT_ARG, &wait, sizeof wait);
         // Short of kernel memory for a moment, or the completions are
         // due first: the caller takes them and enters again.
         if (entered >= 0 || errno == EAGAIN || errno == EBUSY) {
-            return true;
+            return Entered::Waited;
+        }
+        if (errno == ETIME) {
+            return Entered::TimedOut;
         }
         if (errno != EINTR) {
             Close();
-            return false;
+            return Entered::Refused;
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <linux/io_uring.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 
 // The kernel's shared submission and completion queues (io_uring), used to
@@ -22,9 +23,10 @@ class IoRing {
     // A cleared request entry to fill in; nullptr when the queue is full.
     // Filled entries go to the kernel with the next Enter.
     io_uring_sqe* NextEntry();
-    // Submits the entries filled since the last call and waits for at least
-    // one completion. False when the kernel refused; the ring is then closed.
-    bool Enter();
+    enum class Entered { Waited, TimedOut, Refused };
+    // Submits the entries filled since the last call and waits at most
+    // `timeout` for a completion. When the kernel refuses, the ring is closed.
+    Entered Enter(std::chrono::milliseconds timeout);
     // Hands each arrived completion to `take` and returns how many there were.
     template <typename Take>
     unsigned TakeCompletions(Take take);

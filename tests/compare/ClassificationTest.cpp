@@ -2,6 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <map>
+
 #include "RecordingHost.h"
 #include "TempTree.h"
 #include "Unprivileged.h"
@@ -80,4 +83,75 @@ TEST_F(ClassificationTest,
         return text + "," + LegendText(unprivileged.StatusOf("secret.txt"));
     });
     EXPECT_EQ(verdicts, "Identical File,Different Content");
+}
+
+TEST_F(ClassificationTest, SmallFilesComparedBatchesAheadKeepEachRowsStatus) {
+    std::map<std::string, std::string> expected;
+    const auto name = [](size_t i, const char* suffix) {
+        char text[32];
+        std::snprintf(text, sizeof text, "s%03zu%s", i, suffix);
+        return std::string(text);
+    };
+    const auto expect = [&](const std::string& file, RowStatus status) {
+        expected[file] = LegendText(status);
+    };
+    // Enough small pairs for several batches, with other rows in between.
+    for (size_t i = 0; i < 2 * ContentBatch::kMostPairs + 40; ++i) {
+        const std::string text(100 + i % 9, static_cast<char>('a' + i % 26));
+        if (i % 7 == 3) {
+            std::string changed = text;
+            changed[i % text.size()] = '!';
+            Pair(name(i, ""), text, changed);
+            expect(name(i, ""), RowStatus::ContentDiffers);
+        } else if (i % 11 == 5) {
+            Pair(name(i, ""), text, text, 1000000000, 1000000060);
+            expect(name(i, ""), RowStatus::TimeDiffers);
+        } else {
+            Pair(name(i, ""), text, text);
+            expect(name(i, ""), RowStatus::Identical);
+        }
+        if (i % 10 == 2) {
+            tree.WriteFile("L/" + name(i, "-left"), text);
+            expect(name(i, "-left"), RowStatus::Missing);
+        }
+        if (i % 10 == 7) {
+            tree.WriteFile("R/" + name(i, "-right"), text);
+            expect(name(i, "-right"), RowStatus::Missing);
+        }
+        if (i % 40 == 0) {
+            std::string big(70000, static_cast<char>('a' + i % 26)), changed = big;
+            changed.back() = '!';
+            Pair(name(i, "-big"), big, i % 80 == 0 ? changed : big);
+            expect(name(i, "-big"), i % 80 == 0 ? RowStatus::ContentDiffers : RowStatus::Identical);
+        }
+        if (i % 30 == 15) {
+            Pair(name(i, "-size"), text, text + "!");
+            expect(name(i, "-size"), RowStatus::SizeDiffers);
+        }
+    }
+    // The largest files still compared in batches, and the smallest that are not.
+    std::string edge(ContentBatch::kLargestFile, 'e'), edgeChanged = edge;
+    edgeChanged.back() = '!';
+    Pair("s064-edge", edge, edgeChanged);
+    expect("s064-edge", RowStatus::ContentDiffers);
+    Pair("s065-edge", edge + "e", edge + "e");
+    expect("s065-edge", RowStatus::Identical);
+    Pair("s066-edge", edge + "e", edgeChanged + "e");
+    expect("s066-edge", RowStatus::ContentDiffers);
+
+    ASSERT_TRUE(host.Compare(tree.Path("L"), tree.Path("R")));
+    std::map<std::string, std::string> shown;
+    for (const auto& [row, status] : host.rows) {
+        shown[row.HasLeft() ? row.szLeftName : row.szRightName] = LegendText(status);
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(host.rows.size(), expected.size());
+    int equal = 0, missing = 0;
+    for (const auto& [file, legend] : expected) {
+        equal += legend == LegendText(RowStatus::Identical);
+        missing += legend == LegendText(RowStatus::Missing);
+    }
+    EXPECT_EQ(host.engine.m_counts.equal, equal);
+    EXPECT_EQ(host.engine.m_counts.missing, missing);
+    EXPECT_EQ(host.engine.m_counts.different, static_cast<int>(expected.size()) - equal - missing);
 }
