@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <iterator>
 
@@ -26,11 +27,13 @@ static_assert(kRingEntries >= ContentBatch::kFileSlots * (kSteps + 1));
 // otherwise wait for a writer for ever.
 constexpr std::chrono::milliseconds kStallLimit{200};
 
+// A request whose completion has not arrived.
+constexpr int kPending = INT_MIN;
+
 // A result that says nothing of the file: the request never ran to its end.
 // Such pairs are compared again one at a time.
 bool CutShort(int result) {
-    return result == ContentBatch::kPending || result == -ECANCELED || result == -EINTR ||
-           result == -EAGAIN;
+    return result == kPending || result == -ECANCELED || result == -EINTR || result == -EAGAIN;
 }
 
 size_t ContentsBytes(uint64_t size) {
@@ -46,6 +49,9 @@ ContentBatch::ContentBatch(Batching batching) {
 }
 
 bool ContentBatch::Fits(uint64_t size) const {
+    if (!Takes(size)) {
+        return false;
+    }
     if (m_pairs.empty()) {
         return true;
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,16 +19,14 @@ class ContentBatch {
     static constexpr uint64_t kLargestFile = 64u << 10;
     static constexpr size_t kMostPairs = 64;
     static constexpr unsigned kFileSlots = 2 * kMostPairs;
-    // A request whose completion has not arrived.
-    static constexpr int kPending = INT_MIN;
 
     enum class Batching { WhenAvailable, Never };
     explicit ContentBatch(Batching batching = Batching::WhenAvailable);
 
     static bool Takes(uint64_t size) { return size <= kLargestFile; }
-    // There is room for one more pair of files of `size` bytes.
+    // The batch takes files of `size` bytes and has room for one more pair.
     bool Fits(uint64_t size) const;
-    // Adds a pair under `id`; ids rise from one pair to the next.
+    // Adds a pair that Fits under `id`; ids rise from one pair to the next.
     void Add(size_t id, std::string path1, std::string path2, uint64_t size);
     // Compares every pair added since the last Clear.
     void Compare();
