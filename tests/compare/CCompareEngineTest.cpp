@@ -64,3 +64,22 @@ TEST_F(CCompareEngineTest, AbortAtEveryStageEndsTheRunAndLeavesACleanNextRun) {
         EXPECT_EQ(host.engine.m_counts.different, 1) << stage;
     }
 }
+
+// Both folders are listed at once, yet their texts keep the one order: every
+// SOURCE step before any TARGET listing text, each ten files in turn.
+TEST_F(CCompareEngineTest, ListingTextsKeepTheirOrderThoughBothFoldersAreListedAtOnce) {
+    ASSERT_TRUE(host.Compare(tree.Path("L"), tree.Path("R")));
+    std::vector<std::string> steps;
+    for (const std::string& status : host.statuses) {
+        if (status.starts_with("Getting") || status.starts_with("Checking")) {
+            steps.push_back(status.substr(0, status.find(" File")) +
+                            status.substr(status.find("...")));
+        }
+    }
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{
+                  "Getting SOURCE... 10", "Getting SOURCE... 20", "Checking SOURCE... 1 of 25",
+                  "Checking SOURCE... 11 of 25", "Checking SOURCE... 21 of 25",
+                  "Getting TARGET... 10", "Getting TARGET... 20", "Checking TARGET... 1 of 25",
+                  "Checking TARGET... 11 of 25", "Checking TARGET... 21 of 25"}));
+}
