@@ -43,7 +43,7 @@ int Percent(size_t part, size_t whole) {
 bool CCompareEngine::ListFolder(const std::string& folder, std::vector<CFileStatus>& list,
                                 bool recurse) {
     FolderListing listing(folder, recurse);
-    return AwaitListing(listing, list, folder == m_strLeftFolder);
+    return AwaitListing(listing, list, IsSourceFolder(folder));
 }
 
 // Shows the listing's progress, a text for every ten files, and keeps
@@ -84,8 +84,7 @@ bool CCompareEngine::GatherFileStatus() {
         !ReadStatuses(listed, m_sourceFiles, true) || m_bAbort) {
         return false;
     }
-    // A listing names its folder SOURCE whenever the folder is the source's.
-    if (!AwaitListing(targetListing, listed, m_strRightFolder == m_strLeftFolder) ||
+    if (!AwaitListing(targetListing, listed, IsSourceFolder(m_strRightFolder)) ||
         !ReadStatuses(listed, m_targetFiles, false) || m_bAbort) {
         return false;
     }
@@ -298,16 +297,20 @@ bool CCompareEngine::ContentDiffers(size_t index) {
     return CompareFileContents(LeftPath(row), RightPath(row), row.nLeftSize) == 1;
 }
 
-// Compares, in one batch, the small files of the rows from `first` on that
-// will need their contents compared: both sides present, different paths,
-// equal sizes.
+// The rows whose contents Classify reads: both sides present, at different
+// paths, of equal size.
+bool CCompareEngine::ReadsContents(const ResultRow& row) const {
+    return row.HasLeft() && row.HasRight() && row.nLeftSize == row.nRightSize && !SamePath(row);
+}
+
+// Compares, in one batch, the small files of the rows from `first` on whose
+// contents will be read.
 void CCompareEngine::CompareContentsAhead(size_t first) {
     m_contentBatch.Clear();
     size_t index = first;
     for (; index < m_results.size(); ++index) {
         const ResultRow& row = m_results[index];
-        if (!row.HasLeft() || !row.HasRight() || row.nLeftSize != row.nRightSize ||
-            !ContentBatch::Takes(row.nLeftSize) || SamePath(row)) {
+        if (!ContentBatch::Takes(row.nLeftSize) || !ReadsContents(row)) {
             continue;
         }
         if (!m_contentBatch.Fits(row.nLeftSize)) {

@@ -7,9 +7,10 @@
 #include "CompareCounts.h"
 #include "CompareHost.h"
 #include "ContentBatch.h"
-#include "FolderListing.h"
 #include "ResultRow.h"
 #include "RowStatus.h"
+
+class FolderListing;
 
 // Compares two folders: lists both, reads each file's status, pairs the
 // files by their path relative to each folder, and classifies every pair.
@@ -71,10 +72,13 @@ class CCompareEngine {
     bool PairGroup(size_t first, size_t end, size_t& cursor, size_t leftRows);
     // The status of one row; reads both files when their sizes agree.
     RowStatus Classify(size_t index);
+    bool ReadsContents(const ResultRow& row) const;
     bool ContentDiffers(size_t index);
     void CompareContentsAhead(size_t first);
     void ShowStatus(const char* format, int first, int second = 0);
     void Pump() { m_host.PumpMessages(); }
+    // A listing names its folder SOURCE whenever the folder is the source's.
+    bool IsSourceFolder(const std::string& folder) const { return folder == m_strLeftFolder; }
 
     CompareHost& m_host;
     // Small files' contents are compared a batch of rows ahead of their

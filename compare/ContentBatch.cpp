@@ -12,9 +12,6 @@
 
 namespace {
 
-// Every batch reads into one buffer of at most this many bytes.
-constexpr size_t kContentsBudget = 1u << 20;
-
 // Each file takes an open, a read and a close, each with its completion.
 constexpr uint64_t kOpen = 0, kRead = 1, kClose = 2, kSteps = 3;
 constexpr uint64_t kCancelTag = ~uint64_t{0};
@@ -71,7 +68,7 @@ void ContentBatch::Compare() {
         return;
     }
     for (Pair& pair : m_pairs) {
-        pair.differs = CompareFileContents(pair.paths[0], pair.paths[1], pair.size) == 1;
+        CompareOnePair(pair);
     }
 }
 
@@ -88,25 +85,50 @@ void ContentBatch::Clear() {
     m_pairs.clear();
 }
 
+void ContentBatch::CompareOnePair(Pair& pair) {
+    pair.differs = CompareFileContents(pair.paths[0], pair.paths[1], pair.size) == 1;
+}
+
+bool ContentBatch::CompareInRing() {
+    const size_t files = 2 * m_pairs.size();
+    if (!UsesKernelBatching() || m_ring->FreeEntries() < files * kSteps) {
+        return false;
+    }
+    const Pair& last = m_pairs.back();
+    m_contents.resize(std::max(m_contents.size(), last.bufferOffset + ContentsBytes(last.size)));
+    for (size_t k = 0; k < m_pairs.size(); ++k) {
+        const Pair& pair = m_pairs[k];
+        for (unsigned side = 0; side < 2; ++side) {
+            QueueFile(static_cast<unsigned>(2 * k + side), pair.paths[side],
+                      &m_contents[pair.bufferOffset + side * (pair.size + 1)], pair.size);
+        }
+    }
+    FileResults results;
+    if (!AwaitFiles(results, files)) {
+        return false;
+    }
+    for (size_t k = 0; k < m_pairs.size(); ++k) {
+        JudgePair(m_pairs[k], results, 2 * k);
+    }
+    return true;
+}
+
 // Queues open, read and close of one file as a chain. The links are hard,
 // so that the close runs whatever the read gave (a short read is the
 // normal end of the file here).
-bool ContentBatch::QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size) {
+void ContentBatch::QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size) {
     io_uring_sqe* open = m_ring->NextEntry();
-    io_uring_sqe* read = m_ring->NextEntry();
-    io_uring_sqe* close = m_ring->NextEntry();
-    if (close == nullptr) {
-        return false;
-    }
     open->opcode = IORING_OP_OPENAT;
     open->fd = AT_FDCWD;
     open->addr = reinterpret_cast<uintptr_t>(path.c_str());
-    // O_NONBLOCK: a file replaced by a FIFO since the listing cannot stall.
+    // O_NONBLOCK keeps the open of a file replaced by a FIFO since the
+    // listing from waiting for a writer; its read is ended by the stall limit.
     open->open_flags = O_RDONLY | O_NOCTTY | O_NONBLOCK;
     open->file_index = slot + 1;
     open->flags = IOSQE_IO_HARDLINK;
     open->user_data = slot * kSteps + kOpen;
 
+    io_uring_sqe* read = m_ring->NextEntry();
     read->opcode = IORING_OP_READ;
     read->fd = static_cast<int>(slot);
     read->addr = reinterpret_cast<uintptr_t>(buffer);
@@ -115,76 +137,60 @@ bool ContentBatch::QueueFile(unsigned slot, const std::string& path, char* buffe
     read->flags = IOSQE_FIXED_FILE | IOSQE_IO_HARDLINK;
     read->user_data = slot * kSteps + kRead;
 
+    io_uring_sqe* close = m_ring->NextEntry();
     close->opcode = IORING_OP_CLOSE;
     close->file_index = slot + 1;
     close->user_data = slot * kSteps + kClose;
-    return true;
 }
 
-bool ContentBatch::CompareInRing() {
-    if (!m_ring || !m_ring->IsOpen()) {
-        return false;
-    }
-    const Pair& last = m_pairs.back();
-    m_contents.resize(std::max(m_contents.size(), last.bufferOffset + ContentsBytes(last.size)));
-    size_t due = 0;
-    bool queuedAll = true;
-    for (size_t k = 0; k < m_pairs.size() && queuedAll; ++k) {
-        const Pair& pair = m_pairs[k];
-        for (unsigned side = 0; side < 2 && queuedAll; ++side) {
-            char* buffer = &m_contents[pair.bufferOffset + side * (pair.size + 1)];
-            queuedAll =
-                QueueFile(static_cast<unsigned>(2 * k + side), pair.paths[side], buffer, pair.size);
-            due += queuedAll ? kSteps : 0;
-        }
-    }
-    // What each file's open and read gave; a read counts only after an open
-    // of this batch, never from a file a slot held before.
-    FileResults results;
+// Submits the queued chains of `files` files and collects what each open
+// and read gave; a request that stalls is cancelled. False when the kernel
+// refused the ring.
+bool ContentBatch::AwaitFiles(FileResults& results, size_t files) {
     results.opened.fill(kPending);
-    results.got.fill(kPending);
+    results.readBytes.fill(kPending);
     const auto take = [&](const io_uring_cqe& completion) {
         const uint64_t slot = completion.user_data / kSteps;
         if (slot >= kFileSlots) {
-            return;
+            return;  // a cancel request's own completion
         }
         if (completion.user_data % kSteps == kOpen) {
             results.opened[slot] = completion.res;
         } else if (completion.user_data % kSteps == kRead) {
-            results.got[slot] = completion.res;
+            results.readBytes[slot] = completion.res;
         }
     };
+    size_t due = files * kSteps;
     while (due > 0) {
         const IoRing::Entered entered = m_ring->Enter(kStallLimit);
         if (entered == IoRing::Entered::Refused) {
             return false;
         }
         if (entered == IoRing::Entered::TimedOut) {
-            due += CancelOutstanding(results, 2 * m_pairs.size());
+            due += CancelOutstanding(results, files);
         }
         due -= m_ring->TakeCompletions(take);
     }
-    if (!queuedAll) {
-        return false;
-    }
-    for (size_t k = 0; k < m_pairs.size(); ++k) {
-        Pair& pair = m_pairs[k];
-        const size_t slots[] = {2 * k, 2 * k + 1};
-        if (std::any_of(std::begin(slots), std::end(slots), [&](size_t slot) {
-                return CutShort(results.opened[slot]) || CutShort(results.got[slot]);
-            })) {
-            pair.differs = CompareFileContents(pair.paths[0], pair.paths[1], pair.size) == 1;
-            continue;
-        }
-        const bool bothWhole = std::all_of(std::begin(slots), std::end(slots), [&](size_t slot) {
-            return results.opened[slot] >= 0 && results.got[slot] >= 0 &&
-                   static_cast<uint64_t>(results.got[slot]) == pair.size;
-        });
-        const char* contents = &m_contents[pair.bufferOffset];
-        pair.differs =
-            !bothWhole || std::memcmp(contents, contents + pair.size + 1, pair.size) != 0;
-    }
     return true;
+}
+
+// Answers one pair from its two files' results. A read counts only after an
+// open of this batch, never from a file a slot held before; a pair whose
+// requests were cut short is compared again on its own.
+void ContentBatch::JudgePair(Pair& pair, const FileResults& results, size_t firstSlot) {
+    const size_t slots[] = {firstSlot, firstSlot + 1};
+    if (std::any_of(std::begin(slots), std::end(slots), [&](size_t slot) {
+            return CutShort(results.opened[slot]) || CutShort(results.readBytes[slot]);
+        })) {
+        CompareOnePair(pair);
+        return;
+    }
+    const bool bothWhole = std::all_of(std::begin(slots), std::end(slots), [&](size_t slot) {
+        return results.opened[slot] >= 0 && results.readBytes[slot] >= 0 &&
+               static_cast<uint64_t>(results.readBytes[slot]) == pair.size;
+    });
+    const char* contents = &m_contents[pair.bufferOffset];
+    pair.differs = !bothWhole || std::memcmp(contents, contents + pair.size + 1, pair.size) != 0;
 }
 
 // Asks the kernel to cancel every open and read still waiting; returns how
@@ -192,9 +198,9 @@ bool ContentBatch::CompareInRing() {
 size_t ContentBatch::CancelOutstanding(const FileResults& results, size_t files) {
     size_t queued = 0;
     for (size_t slot = 0; slot < files; ++slot) {
-        const uint64_t step = results.opened[slot] == kPending ? kOpen
-                              : results.got[slot] == kPending  ? kRead
-                                                               : kSteps;
+        const uint64_t step = results.opened[slot] == kPending      ? kOpen
+                              : results.readBytes[slot] == kPending ? kRead
+                                                                    : kSteps;
         io_uring_sqe* cancel = step == kSteps ? nullptr : m_ring->NextEntry();
         if (cancel == nullptr) {
             continue;

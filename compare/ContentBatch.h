@@ -19,6 +19,9 @@ class ContentBatch {
     static constexpr uint64_t kLargestFile = 64u << 10;
     static constexpr size_t kMostPairs = 64;
     static constexpr unsigned kFileSlots = 2 * kMostPairs;
+    // Every batch reads into one buffer of at most this many bytes: both
+    // files of each pair whole, plus one byte each to see their end.
+    static constexpr size_t kContentsBudget = 1u << 20;
 
     enum class Batching { WhenAvailable, Never };
     explicit ContentBatch(Batching batching = Batching::WhenAvailable);
@@ -34,6 +37,8 @@ class ContentBatch {
     // cannot be read differs); nullopt when no pair has that id.
     std::optional<bool> Differs(size_t id) const;
     void Clear();
+    // Whether pairs go to the kernel in batches rather than one at a time.
+    bool UsesKernelBatching() const { return m_ring && m_ring->IsUsable(); }
 
   private:
     struct Pair {
@@ -44,17 +49,23 @@ class ContentBatch {
         bool differs = true;
     };
 
+    // What each file's open and read gave, by file slot.
     struct FileResults {
         std::array<int, kFileSlots> opened;
-        std::array<int, kFileSlots> got;
+        std::array<int, kFileSlots> readBytes;
     };
 
+    static void CompareOnePair(Pair& pair);
     bool CompareInRing();
+    void QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size);
+    bool AwaitFiles(FileResults& results, size_t files);
     size_t CancelOutstanding(const FileResults& results, size_t files);
-    bool QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size);
+    void JudgePair(Pair& pair, const FileResults& results, size_t firstSlot);
 
     std::vector<Pair> m_pairs;
     // Both files of every pair, read whole plus one byte to see the end.
     std::vector<char> m_contents;
+    // After m_contents: the ring goes first, waiting for any request that
+    // might still write into the contents.
     std::optional<IoRing> m_ring;
 };

@@ -1,50 +1,85 @@
 #include "FolderListing.h"
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include "CUncIterator.h"
 #include "NameList.h"
 #include "PathText.h"
 
+struct FolderListing::Shared {
+    std::mutex mutex;
+    std::condition_variable ended;
+    std::vector<CFileStatus> files;  // guarded by mutex
+    bool stopped = false;            // guarded by mutex
+    bool sorting = false;            // set and cleared under mutex by the listing's thread
+    bool done = false;               // guarded by mutex
+    std::atomic<size_t> count{0};
+};
+
 FolderListing::FolderListing(std::string folder, bool recurse)
-    : m_folder(std::move(folder)), m_recurse(recurse), m_thread([this] { List(); }) {}
+    : m_shared(std::make_shared<Shared>()) {
+    std::thread(List, m_shared, std::move(folder), recurse).detach();
+}
 
 FolderListing::~FolderListing() {
     Stop();
-    if (m_thread.joinable()) {
-        m_thread.join();
-    }
+}
+
+size_t FolderListing::Count() const {
+    return m_shared->count.load(std::memory_order_relaxed);
 }
 
 bool FolderListing::WaitUntilDone(std::chrono::milliseconds timeout) {
-    std::unique_lock lock(m_mutex);
-    return m_ended.wait_for(lock, timeout, [this] { return m_done; });
+    std::unique_lock lock(m_shared->mutex);
+    return m_shared->ended.wait_for(lock, timeout, [this] { return m_shared->done; });
+}
+
+void FolderListing::Stop() {
+    const std::lock_guard lock(m_shared->mutex);
+    m_shared->stopped = true;
 }
 
 std::vector<CFileStatus> FolderListing::Take() {
-    if (m_thread.joinable()) {
-        m_thread.join();
-    }
-    return std::move(m_files);
+    std::unique_lock lock(m_shared->mutex);
+    m_shared->ended.wait(
+        lock, [this] { return m_shared->done || (m_shared->stopped && !m_shared->sorting); });
+    return std::move(m_shared->files);
 }
 
-void FolderListing::List() {
-    std::string searchSpec = m_folder;
-    RemoveTrailingBackslash(searchSpec, true);
-    searchSpec += "/*.*";
-    CUncIterator iterator(searchSpec);
-    iterator.Start(true, false, m_recurse, false);
-    while (!iterator.IsEmpty() && !m_stop) {
+void FolderListing::List(const std::shared_ptr<Shared>& shared, const std::string& folder,
+                         bool recurse) {
+    std::string searchPattern = folder;
+    RemoveTrailingBackslash(searchPattern, true);
+    searchPattern += "/*.*";
+    CUncIterator iterator(searchPattern);
+    iterator.Start(true, false, recurse, false);
+    for (; !iterator.IsEmpty(); iterator.Next()) {
         // The listing read each file's status already; it is kept, not asked again.
-        m_files.push_back(CFileStatus::FromStat(iterator.Full(), iterator.GetFindData().status));
-        m_count.store(m_files.size(), std::memory_order_relaxed);
-        iterator.Next();
+        CFileStatus file = CFileStatus::FromStat(iterator.Full(), iterator.GetFindData().status);
+        const std::lock_guard lock(shared->mutex);
+        if (shared->stopped) {
+            break;
+        }
+        shared->files.push_back(std::move(file));
+        shared->count.store(shared->files.size(), std::memory_order_relaxed);
     }
     iterator.End();
-    if (!m_stop) {
-        SortNamesNoCase(m_files, [](const CFileStatus& file) -> const std::string& {
+    {
+        const std::lock_guard lock(shared->mutex);
+        shared->sorting = !shared->stopped;
+    }
+    // Sorted without the lock, so that waiting and progress go on meanwhile;
+    // nothing else touches the files while they are sorted.
+    if (shared->sorting) {
+        SortNamesNoCase(shared->files, [](const CFileStatus& file) -> const std::string& {
             return file.m_szFullName;
         });
     }
-    const std::lock_guard lock(m_mutex);
-    m_done = true;
-    m_ended.notify_all();
+    const std::lock_guard lock(shared->mutex);
+    shared->sorting = false;
+    shared->done = true;
+    shared->ended.notify_all();
 }

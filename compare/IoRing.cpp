@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -15,8 +16,9 @@ int Setup(unsigned entries, io_uring_params& params) {
     return static_cast<int>(syscall(__NR_io_uring_setup, entries, &params));
 }
 
-void* MapQueue(int fd, size_t size, off_t part) {
-    void* mapped = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, fd, part);
+void* MapQueue(int fd, size_t size, off_t offset) {
+    void* mapped =
+        mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, fd, offset);
     return mapped == MAP_FAILED ? nullptr : mapped;
 }
 
@@ -66,6 +68,10 @@ IoRing::IoRing(unsigned entries, unsigned fileSlots) {
 }
 
 IoRing::~IoRing() {
+    const auto noTimeLimit = std::chrono::steady_clock::time_point::max();
+    while (m_fd >= 0 && m_inFlight > 0 && EnterUntil(noTimeLimit) >= 0) {
+        TakeCompletions([](const io_uring_cqe&) {});
+    }
     Close();
 }
 
@@ -84,12 +90,16 @@ void IoRing::Close() {
     }
 }
 
+unsigned IoRing::SubmitHead() const {
+    return std::atomic_ref<unsigned>(*m_submitHead).load(std::memory_order_acquire);
+}
+
+unsigned IoRing::FreeEntries() const {
+    return IsUsable() ? m_entryCount - (m_filledTail - SubmitHead()) : 0;
+}
+
 io_uring_sqe* IoRing::NextEntry() {
-    if (!IsOpen()) {
-        return nullptr;
-    }
-    const unsigned head = std::atomic_ref<unsigned>(*m_submitHead).load(std::memory_order_acquire);
-    if (m_filledTail - head >= m_entryCount) {
+    if (FreeEntries() == 0) {
         return nullptr;
     }
     const unsigned index = m_filledTail & m_entryMask;
@@ -101,31 +111,48 @@ io_uring_sqe* IoRing::NextEntry() {
 }
 
 IoRing::Entered IoRing::Enter(std::chrono::milliseconds timeout) {
-    if (!IsOpen()) {
+    if (!IsUsable()) {
         return Entered::Refused;
     }
+    const long entered = EnterUntil(std::chrono::steady_clock::now() + timeout);
+    // Short of kernel memory for a moment, or the completions are due
+    // first: the caller takes them and enters again.
+    if (entered >= 0 || errno == EAGAIN || errno == EBUSY) {
+        return Entered::Waited;
+    }
+    if (errno == ETIME) {
+        return Entered::TimedOut;
+    }
+    // Requests may still be with the kernel: the ring stays open, unused,
+    // until its end waits for them.
+    m_refused = true;
+    return Entered::Refused;
+}
+
+// Submits what was filled and waits for a completion until `deadline`; an
+// interrupted wait goes on with the time left, so that signals arriving
+// often cannot hold it off for ever. The system call's result.
+long IoRing::EnterUntil(std::chrono::steady_clock::time_point deadline) {
     std::atomic_ref<unsigned>(*m_submitTail).store(m_filledTail, std::memory_order_release);
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout);
-    __kernel_timespec limit{seconds.count(), std::chrono::nanoseconds(timeout - seconds).count()};
-    io_uring_getevents_arg wait{};
-    wait.ts = reinterpret_cast<uintptr_t>(&limit);
     for (;;) {
-        const unsigned head =
-            std::atomic_ref<unsigned>(*m_submitHead).load(std::memory_order_acquire);
+        io_uring_getevents_arg wait{};
+        __kernel_timespec limit{};
+        if (deadline != std::chrono::steady_clock::time_point::max()) {
+            const auto left = std::max(deadline - std::chrono::steady_clock::now(),
+                                       std::chrono::steady_clock::duration::zero());
+            const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
+            limit = {seconds.count(), std::chrono::nanoseconds(left - seconds).count()};
+            wait.ts = reinterpret_cast<uintptr_t>(&limit);
+        }
+        const unsigned headBefore = SubmitHead();
         const long entered =
-            syscall(__NR_io_uring_enter, m_fd, m_filledTail - head, 1,
+            syscall(__NR_io_uring_enter, m_fd, m_filledTail - headBefore, 1,
                     IORING_ENTER_GETEVENTS | IORING_ENTER_EXT_ARG, &wait, sizeof wait);
-        // Short of kernel memory for a moment, or the completions are
-        // due first: the caller takes them and enters again.
-        if (entered >= 0 || errno == EAGAIN || errno == EBUSY) {
-            return Entered::Waited;
-        }
-        if (errno == ETIME) {
-            return Entered::TimedOut;
-        }
-        if (errno != EINTR) {
-            Close();
-            return Entered::Refused;
+        const int error = errno;
+        m_inFlight += SubmitHead() - headBefore;
+        if (entered >= 0 || error != EINTR) {
+            errno = error;
+            return entered;
         }
     }
 }

@@ -2,10 +2,15 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TempTree.h"
@@ -44,8 +49,42 @@ class ContentBatchTest : public ::testing::TestWithParam<Batching> {
         return answers;
     }
 
+    void SetUp() override {
+        if (GetParam() == Batching::WhenAvailable && !batch.UsesKernelBatching()) {
+            GTEST_SKIP() << "the kernel's batching (io_uring) is not available here";
+        }
+    }
+
     TempTree tree;
     ContentBatch batch{GetParam()};
+};
+
+// Sends SIGUSR1 to the thread that made it every few milliseconds while it
+// lives, each signal cutting short whatever system call that thread waits in.
+class InterruptingSignals {
+  public:
+    InterruptingSignals() : m_target(pthread_self()) {
+        struct sigaction action {};
+        action.sa_handler = [](int) {};
+        sigaction(SIGUSR1, &action, &m_previous);  // no SA_RESTART: calls return EINTR
+        m_sender = std::thread([this] {
+            while (!m_done) {
+                pthread_kill(m_target, SIGUSR1);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+    ~InterruptingSignals() {
+        m_done = true;
+        m_sender.join();
+        sigaction(SIGUSR1, &m_previous, nullptr);
+    }
+
+  private:
+    pthread_t m_target;
+    struct sigaction m_previous {};
+    std::atomic<bool> m_done{false};
+    std::thread m_sender;
 };
 
 }  // namespace
@@ -123,6 +162,25 @@ TEST_P(ContentBatchTest, MissingFoldersAndFifosDifferWithoutStalling) {
     EXPECT_EQ(Answers(pairs.size()), std::vector<bool>(pairs.size(), true));
 }
 
+// The stall limit counts from the start of the wait: signals arriving more
+// often than the limit must not keep a stalled batch waiting for ever.
+TEST_P(ContentBatchTest, AStallEndsThoughSignalsKeepInterruptingTheWait) {
+    tree.WriteFile("R/held-fifo", "abcd");
+    tree.MakeDir("L");
+    ASSERT_EQ(mkfifo(tree.Path("L/held-fifo").c_str(), 0644), 0);
+    const int writer = open(tree.Path("L/held-fifo").c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    Add(0, "held-fifo", 4);
+    {
+        const InterruptingSignals signals;
+        alarm(20);
+        batch.Compare();
+        alarm(0);
+    }
+    close(writer);
+    EXPECT_EQ(batch.Differs(0), true);
+}
+
 TEST_P(ContentBatchTest, AFailedOpenNeverReadsAFileAnEarlierBatchLeftInItsSlot) {
     for (size_t id = 0; id < ContentBatch::kMostPairs; ++id) {
         Pair(std::to_string(id), "same", "same");
@@ -186,25 +244,33 @@ TEST_P(ContentBatchTest, FitsStopsAtTheMostPairsOrTheContentsBudget) {
     batch.Add(ContentBatch::kMostPairs - 1, "", "", 1);
     EXPECT_FALSE(batch.Fits(0));
 
-    // A pair takes both files whole plus one byte each, of 1 MiB for the
-    // batch: seven pairs of the largest files, then one of up to 65528 bytes.
+    // A pair takes both files whole plus one byte each from the batch's
+    // budget: as many pairs of the largest files as fit, then one that
+    // fills the budget to its last byte.
+    constexpr size_t kPairBytes = 2 * (kLargest + 1);
+    constexpr size_t kWholePairs = ContentBatch::kContentsBudget / kPairBytes;
+    constexpr size_t kLastSize = (ContentBatch::kContentsBudget - kWholePairs * kPairBytes) / 2 - 1;
+    static_assert(kWholePairs + 1 < ContentBatch::kMostPairs && kLastSize < kLargest);
     batch.Clear();
     const std::string largest = Content(3, kLargest);
     std::string changed = largest;
     changed.back() = '!';
     Pair("largest", largest, largest);
     Pair("changed", largest, changed);
-    for (size_t id = 0; id < 7; ++id) {
+    std::vector<bool> expected;
+    for (size_t id = 0; id < kWholePairs; ++id) {
         EXPECT_TRUE(batch.Fits(kLargest)) << id;
         Add(id, id % 2 == 0 ? "largest" : "changed", kLargest);
+        expected.push_back(id % 2 != 0);
     }
     EXPECT_FALSE(batch.Fits(kLargest));
-    EXPECT_FALSE(batch.Fits(65529));
-    EXPECT_TRUE(batch.Fits(65528));
-    Pair("last", Content(4, 65528), Content(4, 65528));
-    Add(7, "last", 65528);
+    EXPECT_FALSE(batch.Fits(kLastSize + 1));
+    EXPECT_TRUE(batch.Fits(kLastSize));
+    Pair("last", Content(4, kLastSize), Content(4, kLastSize));
+    Add(kWholePairs, "last", kLastSize);
+    expected.push_back(false);
     batch.Compare();
-    EXPECT_EQ(Answers(8), (std::vector<bool>{false, true, false, true, false, true, false, false}));
+    EXPECT_EQ(Answers(kWholePairs + 1), expected);
 }
 
 TEST_P(ContentBatchTest, AFullBatchAnswersEveryPairInItsPlace) {
