@@ -210,28 +210,6 @@ TEST_P(ContentBatchTest, AFailedOpenNeverReadsAFileAnEarlierBatchLeftInItsSlot) 
               std::vector<bool>(ContentBatch::kMostPairs, false));
 }
 
-TEST_P(ContentBatchTest, OnlyAddedIdsHaveAnAnswerEvenWhenSparse) {
-    batch.Compare();
-    EXPECT_EQ(batch.Differs(0), std::nullopt);
-
-    Pair("same", "abc", "abc");
-    Pair("other", "abc", "abd");
-    Add(3, "same", 3);
-    Add(10, "other", 3);
-    Add(11, "same", 3);
-    Add(500, "other", 3);
-    batch.Compare();
-    EXPECT_EQ(batch.Differs(3), false);
-    EXPECT_EQ(batch.Differs(10), true);
-    EXPECT_EQ(batch.Differs(11), false);
-    EXPECT_EQ(batch.Differs(500), true);
-    for (const size_t absent : {0, 2, 4, 9, 12, 499, 501}) {
-        EXPECT_EQ(batch.Differs(absent), std::nullopt) << absent;
-    }
-    batch.Clear();
-    EXPECT_EQ(batch.Differs(3), std::nullopt);
-}
-
 TEST_P(ContentBatchTest, FitsStopsAtTheMostPairsOrTheContentsBudget) {
     constexpr uint64_t kLargest = ContentBatch::kLargestFile;
     EXPECT_TRUE(batch.Fits(kLargest));
