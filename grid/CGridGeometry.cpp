@@ -235,3 +235,16 @@ bool CGridGeometry::RowStart(int row, int& y) const {
 bool CGridGeometry::ColumnStart(int column, int& x) const {
     return Start(Columns(), column, x);
 }
+
+std::vector<CGridSpan> CGridGeometry::HeadingSpans(const std::vector<int>& sizes) {
+    std::vector<CGridSpan> spans;
+    int start = 0;
+    for (int index = static_cast<int>(sizes.size()); index >= 1; --index) {
+        const int size = sizes[index - 1];
+        if (size > 0) {
+            spans.push_back({-index, start, size});
+            start += size;
+        }
+    }
+    return spans;
+}

@@ -46,6 +46,9 @@ class CGridGeometry {
     // are left out.
     std::vector<CGridSpan> RowSpans() const;
     std::vector<CGridSpan> ColumnSpans() const;
+    // Heading lines of the given sizes (line -1 first in the sizes) with
+    // their places, the outermost first; lines of size 0 are left out.
+    static std::vector<CGridSpan> HeadingSpans(const std::vector<int>& sizes);
     // Where a shown row (column) starts in the cell area; false when it is
     // scrolled out of view or past the end of the area.
     bool RowStart(int row, int& y) const;

@@ -13,17 +13,7 @@ CGridSideHeading::CGridSideHeading(CSheetGrid& grid)
     : CGridHeading(grid, CSheetGrid::kSideHeadingId, CSheetGrid::kSectionSideHeading) {}
 
 std::vector<CGridSpan> CGridSideHeading::ColumnSpans() const {
-    const std::vector<int>& widths = m_grid.Sheet().m_sideHeadingWidths;
-    std::vector<CGridSpan> spans;
-    int left = 0;
-    for (int index = static_cast<int>(widths.size()); index >= 1; --index) {
-        const int width = widths[index - 1];
-        if (width > 0) {
-            spans.push_back({-index, left, width});
-            left += width;
-        }
-    }
-    return spans;
+    return CGridGeometry::HeadingSpans(m_grid.Sheet().m_sideHeadingWidths);
 }
 
 std::vector<CGridSpan> CGridSideHeading::RowSpans() const {

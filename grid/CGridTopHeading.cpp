@@ -19,17 +19,7 @@ std::vector<CGridSpan> CGridTopHeading::ColumnSpans() const {
 }
 
 std::vector<CGridSpan> CGridTopHeading::RowSpans() const {
-    const std::vector<int>& heights = m_grid.Sheet().m_topHeadingHeights;
-    std::vector<CGridSpan> spans;
-    int top = 0;
-    for (int index = static_cast<int>(heights.size()); index >= 1; --index) {
-        const int height = heights[index - 1];
-        if (height > 0) {
-            spans.push_back({-index, top, height});
-            top += height;
-        }
-    }
-    return spans;
+    return CGridGeometry::HeadingSpans(m_grid.Sheet().m_topHeadingHeights);
 }
 
 CGridHeading::Border CGridTopHeading::BorderAt(const wxPoint& point) {

@@ -1087,37 +1087,40 @@ int CSheetGrid::CellFromPoint(const wxPoint& point, int& column, int& row, wxRec
 bool CSheetGrid::GetCellRect(int column, int row, wxRect& rect) {
     const CGridSheet& sheet = Sheet();
     const CGridGeometry geometry(sheet);
-    const auto headingStart = [](const std::vector<int>& sizes, int index, int& start) {
-        start = 0;
-        for (int outer = static_cast<int>(sizes.size()); outer > -index; --outer) {
-            start += sizes[outer - 1];
+    // Where a column or row starts and how long it is along its axis.
+    // Heading lines (negative indexes) are stacked outermost first.
+    const auto span = [](int index, const std::vector<int>& headingSizes, int& start, int& length,
+                         auto startOf, auto lengthOf) {
+        if (index >= 0) {
+            if (!startOf(index, start)) {
+                return false;
+            }
+            length = lengthOf(index);
+            return true;
         }
+        if (-index > static_cast<int>(headingSizes.size())) {
+            return false;
+        }
+        start = 0;
+        for (int outer = static_cast<int>(headingSizes.size()); outer > -index; --outer) {
+            start += headingSizes[outer - 1];
+        }
+        length = headingSizes[-index - 1];
+        return true;
     };
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
-    if (column < 0) {
-        if (-column > static_cast<int>(sheet.m_sideHeadingWidths.size())) {
-            return false;
-        }
-        headingStart(sheet.m_sideHeadingWidths, column, x);
-        width = sheet.m_sideHeadingWidths[-column - 1];
-    } else if (!geometry.ColumnStart(column, x)) {
+    if (!span(
+            column, sheet.m_sideHeadingWidths, x, width,
+            [&](int index, int& start) { return geometry.ColumnStart(index, start); },
+            [&](int index) { return geometry.ColumnWidth(index); }) ||
+        !span(
+            row, sheet.m_topHeadingHeights, y, height,
+            [&](int index, int& start) { return geometry.RowStart(index, start); },
+            [&](int index) { return geometry.RowHeight(index); })) {
         return false;
-    } else {
-        width = geometry.ColumnWidth(column);
-    }
-    if (row < 0) {
-        if (-row > static_cast<int>(sheet.m_topHeadingHeights.size())) {
-            return false;
-        }
-        headingStart(sheet.m_topHeadingHeights, row, y);
-        height = sheet.m_topHeadingHeights[-row - 1];
-    } else if (!geometry.RowStart(row, y)) {
-        return false;
-    } else {
-        height = geometry.RowHeight(row);
     }
     rect = wxRect(x, y, width, height);
     if (column >= 0 && row >= 0 && sheet.m_bJoinsHonoured) {
