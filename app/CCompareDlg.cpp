@@ -607,19 +607,20 @@ void CCompareDlg::PumpMessages() {
 
 void CCompareDlg::ShowRow(size_t index, const ResultRow& row, RowStatus status) {
     const int line = static_cast<int>(index);
+    const auto show = [&](CResultGrid* grid, const std::string& name, uint64_t size, int64_t time,
+                          uint32_t attributes, std::string path) {
+        grid->ShowLine(line,
+                       {name, std::to_string(size), FormatFileTime(time, kTimePattern),
+                        AttributeLetters(attributes), std::move(path)},
+                       m_bDisregardAttributes);
+    };
     if (row.HasLeft()) {
-        m_pLeftGrid->ShowLine(line,
-                              {row.szLeftName, std::to_string(row.nLeftSize),
-                               FormatFileTime(row.tLeftTime, kTimePattern),
-                               AttributeLetters(row.nLeftAttr), LeftPath(row)},
-                              m_bDisregardAttributes);
+        show(m_pLeftGrid, row.szLeftName, row.nLeftSize, row.tLeftTime, row.nLeftAttr,
+             LeftPath(row));
     }
     if (row.HasRight()) {
-        m_pRightGrid->ShowLine(line,
-                               {row.szRightName, std::to_string(row.nRightSize),
-                                FormatFileTime(row.tRightTime, kTimePattern),
-                                AttributeLetters(row.nRightAttr), RightPath(row)},
-                               m_bDisregardAttributes);
+        show(m_pRightGrid, row.szRightName, row.nRightSize, row.tRightTime, row.nRightAttr,
+             RightPath(row));
     }
     for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
         const int bitmaps[] = {grid->m_nBmpIdentical, grid->m_nBmpContent, grid->m_nBmpMissing,
