@@ -496,7 +496,7 @@ void CCompareDlg::OnCompare() {
     m_pProgress->SetValue(0);
     m_pProgress->Show();
 
-    CompareFolders();
+    const bool finished = CompareFolders() != 0;
 
     UpdateData(false);
     m_pAbort->Hide();
@@ -510,7 +510,27 @@ void CCompareDlg::OnCompare() {
 
     if (m_pendingClose != PendingClose::None) {
         FinishClose(m_pendingClose);
+        return;
     }
+    if (finished && !IsComplete()) {
+        ShowUnlistedFolders();
+    }
+}
+
+void CCompareDlg::ReportUnlistedFolder(const UnlistedFolders::Folder&) {
+    // They are named all at once when the run has ended (ShowUnlistedFolders).
+}
+
+void CCompareDlg::ShowUnlistedFolders() {
+    MessageLines lines;
+    for (const UnlistedFolders::Folder& folder : m_unlisted.All()) {
+        lines.Add(folder.path + "  (" + folder.reason + ")");
+    }
+    ShowMessageBox(
+        "ERROR:  These folders could not be listed, so the compare did not see all their "
+        "files:\n\n" +
+            ToDisplayText(lines.Text()),
+        wxOK | wxICON_ERROR, this);
 }
 
 int CCompareDlg::CompareFolders() {
@@ -566,7 +586,9 @@ int CCompareDlg::CompareFolders() {
     m_pScrollBar->SetScrollbar(0, 1, rows, 1);
     m_pScrollBar->Enable(rows > 0);
     Summarise();
-    if (m_counts.FoldersSame()) {
+    if (!IsComplete()) {
+        SetVerdictColours(kLightBlue, *wxBLACK);
+    } else if (m_counts.FoldersSame()) {
         SetVerdictColours(kLightGreen, *wxBLACK);
     } else {
         SetVerdictColours(kRed, *wxWHITE);
@@ -654,11 +676,11 @@ void CCompareDlg::CopyAll(CResultGrid& source, CResultGrid& destination,
         return;
     }
     SetRunning(true);
-    const std::string errors = CopyRows(source, destination, destinationFolder);
+    const MessageLines errors = CopyRows(source, destination, destinationFolder);
     SetRunning(false);
-    if (!errors.empty()) {
+    if (!errors.Empty()) {
         ShowMessageBox(
-            "The following errors occured while copying files:\n\n" + ToDisplayText(errors),
+            "The following errors occured while copying files:\n\n" + ToDisplayText(errors.Text()),
             wxOK | wxICON_ERROR, this);
     }
     NoteGridsChanged();
@@ -670,12 +692,12 @@ void CCompareDlg::CopyAll(CResultGrid& source, CResultGrid& destination,
 // A row's file goes over its counterpart when the destination line has one
 // (it may differ in letter case), else to the same relative name. A request
 // to close the window stops the copy after the current file.
-std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
-                                  const std::string& destinationFolder) {
+MessageLines CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
+                                   const std::string& destinationFolder) {
     const int rows = source.GetRowCount();
     CProgressMsgDlg progress(nullptr, this);
     m_displayLimit.Reset();
-    std::string errors;
+    MessageLines errors;
     for (int row = 0; row < rows; ++row) {
         const std::string name = source.CellBytes(CResultGrid::kColumnName, row);
         if (name.empty()) {
@@ -699,6 +721,10 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
             break;  // the window asked to close while the progress was shown
         }
 
+        if (m_unlisted.Covers(name)) {
+            errors.Add("Unable to copy " + sourcePath + ": its folder could not be listed");
+            continue;
+        }
         const bool replacing = destination.HasFile(row);
         const std::string targetName =
             replacing ? destination.CellBytes(CResultGrid::kColumnName, row) : name;
@@ -707,10 +733,10 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
                                        : destinationFolder + name;
         switch (CopyCreatingFolders(sourcePath, target)) {
             case CopyOutcome::FolderNotCreated:
-                errors += "Unable to create folder " + GetFolderOfPath(target) + "\n";
+                errors.Add("Unable to create folder " + GetFolderOfPath(target));
                 break;
             case CopyOutcome::NotCopied:
-                errors += "Unable to copy " + sourcePath + " to " + target + "\n";
+                errors.Add("Unable to copy " + sourcePath + " to " + target);
                 break;
             case CopyOutcome::Copied:
                 destination.TakeLineFrom(source, row, target, targetName);
@@ -718,6 +744,18 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
         }
     }
     return errors;
+}
+
+void CCompareDlg::RunFileAction(const std::function<void()>& action) {
+    if (m_bRunning) {
+        return;
+    }
+    SetRunning(true);
+    action();
+    SetRunning(false);
+    if (m_pendingClose != PendingClose::None) {
+        FinishClose(m_pendingClose);
+    }
 }
 
 // Shows that the grids no longer are the result of a compare, and keeps the

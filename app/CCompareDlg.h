@@ -2,10 +2,12 @@
 
 #include <wx/frame.h>
 
+#include <functional>
 #include <string>
 
 #include "CCompareEngine.h"
 #include "CompareHost.h"
+#include "MessageLines.h"
 #include "RateLimit.h"
 
 class CCopyAllButton;
@@ -85,6 +87,11 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void CopyAllToLeft();
     // The grids were changed on disk's account without a new compare.
     void NoteGridsChanged();
+    // Runs a results grid's action on the disk. The window counts as busy
+    // meanwhile, so that a close request raised while the action lets events
+    // through waits for the action to end; the window may be closing when
+    // this returns, so the caller must not touch it afterwards.
+    void RunFileAction(const std::function<void()>& action);
 
   private:
     enum class PendingClose { None, SavingSettings, WithoutSaving };
@@ -98,8 +105,8 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void CopyAll(CResultGrid& source, CResultGrid& destination, const std::string& sourceFolder,
                  const std::string& destinationFolder);
     // Copies the files of `source`'s rows; the error lines of those that failed.
-    std::string CopyRows(CResultGrid& source, CResultGrid& destination,
-                         const std::string& destinationFolder);
+    MessageLines CopyRows(CResultGrid& source, CResultGrid& destination,
+                          const std::string& destinationFolder);
     void SetVerdictColours(const wxColour& back, const wxColour& text);
     void SetRunning(bool running);
     // Runs one step of the engine (listing, pairing, classifying) with its
@@ -121,6 +128,9 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void SetProgress(int percent) override;
     void PumpMessages() override;
     void ShowRow(size_t index, const ResultRow& row, RowStatus status) override;
+    void ReportUnlistedFolder(const UnlistedFolders::Folder& folder) override;
+    // Names the folders the last run could not list, in one message box.
+    void ShowUnlistedFolders();
 
     void OnSharedScroll(wxScrollEvent& event);
     void OnCharHook(wxKeyEvent& event);

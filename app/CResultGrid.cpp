@@ -145,7 +145,18 @@ bool CResultGrid::AllowContextMenu(int, int row, int section) {
     return true;
 }
 
+// Each action runs with the window busy, so that a close request raised
+// while it lets events through waits for it; nothing may touch the grid
+// once the action has run, as the window may be closing.
 void CResultGrid::NotifyMenuCommand(int, int row, int, int id) {
+    m_pDlg->RunFileAction([this, row, id] { RunMenuCommand(row, id); });
+}
+
+void CResultGrid::RunMenuCommand(int row, int id) {
+    const bool changesDisk = id >= ID_COPY_HERE && id <= ID_DELETE_OTHER;
+    if (changesDisk && InUnlistedFolder(row)) {
+        return;
+    }
     switch (id) {
         case ID_COPY_HERE:
             CopyHere(row);
@@ -168,6 +179,21 @@ void CResultGrid::NotifyMenuCommand(int, int row, int, int id) {
             OtherGrid().RedrawAll();
             break;
     }
+}
+
+// A row below a folder the compare could not list whole is left as it is,
+// after saying why: what else is there was never seen.
+bool CResultGrid::InUnlistedFolder(int row) {
+    const std::string name =
+        HasFile(row) ? CellBytes(kColumnName, row) : OtherGrid().CellBytes(kColumnName, row);
+    if (!m_pDlg->m_unlisted.Covers(name)) {
+        return false;
+    }
+    ShowMessageBox("ERROR:  The folder of\n\n" + ToDisplayText(name) +
+                       "\n\ncould not be listed in the last compare, so this file is left as "
+                       "it is.",
+                   wxOK | wxICON_ERROR, this);
+    return true;
 }
 
 // A side's folder, without its trailing "/".

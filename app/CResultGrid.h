@@ -95,6 +95,8 @@ class CResultGrid : public CSheetGrid {
     bool CopyReporting(const std::string& source, const std::string& target);
     // Deletes `path`; false, after saying why, when it failed.
     bool DeleteReporting(const std::string& path);
+    void RunMenuCommand(int row, int id);
+    bool InUnlistedFolder(int row);
     void CopyHere(int row);
     void CopyThere(int row);
     void DeleteRowFiles(int row, bool deleteThis, bool deleteOther);

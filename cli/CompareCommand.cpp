@@ -64,6 +64,9 @@ int CompareCommand::Run() {
     }
     std::fputs(m_engine.m_strCounts.c_str(), m_out);
     std::fprintf(m_out, "%s\n", m_engine.m_strVerdict.c_str());
+    if (!m_engine.IsComplete()) {
+        return kTrouble;
+    }
     return m_engine.m_counts.FoldersSame() ? kSame : kDifferent;
 }
 
@@ -93,6 +96,12 @@ void CompareCommand::PollInterrupt() {
     if (m_interrupted != 0) {
         m_engine.m_bAbort = true;
     }
+}
+
+void CompareCommand::ReportUnlistedFolder(const UnlistedFolders::Folder& folder) {
+    m_progress.Clear();
+    std::fprintf(m_err, "vantrel-compare: cannot list folder '%s': %s\n", folder.path.c_str(),
+                 folder.reason.c_str());
 }
 
 void CompareCommand::ShowRow(size_t, const ResultRow& row, RowStatus status) {

@@ -28,6 +28,7 @@ class CompareCommand : public CompareHost {
     void SetProgress(int) override {}
     void PumpMessages() override;
     void ShowRow(size_t index, const ResultRow& row, RowStatus status) override;
+    void ReportUnlistedFolder(const UnlistedFolders::Folder& folder) override;
 
   private:
     bool CheckFolder(const std::string& folder);

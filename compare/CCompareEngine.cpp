@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "CompareFileContents.h"
 #include "FolderListing.h"
 #include "NameList.h"
+#include "TraceLog.h"
 
 namespace {
 
@@ -38,19 +40,28 @@ int Percent(size_t part, size_t whole) {
     return whole == 0 ? 0 : static_cast<int>(100 * static_cast<uint64_t>(part) / whole);
 }
 
+// How long the engine waits for work on another thread before it lets the
+// host's events through and looks at the abort flag again.
+constexpr std::chrono::milliseconds kPumpInterval{10};
+
 }  // namespace
+
+CCompareEngine::CCompareEngine(CompareHost& host)
+    : m_host(host), m_contentBatch(std::make_shared<ContentBatch>()) {}
+
+CCompareEngine::~CCompareEngine() = default;
 
 bool CCompareEngine::ListFolder(const std::string& folder, std::vector<CFileStatus>& list,
                                 bool recurse) {
     FolderListing listing(folder, recurse);
-    return AwaitListing(listing, list, IsSourceFolder(folder));
+    return AwaitListing(listing, list, folder);
 }
 
 // Shows the listing's progress, a text for every ten files, and keeps
-// events flowing until it ends; Abort stops it.
+// events flowing until it ends; Abort stops it and leaves it behind.
 bool CCompareEngine::AwaitListing(FolderListing& listing, std::vector<CFileStatus>& list,
-                                  bool isSource) {
-    constexpr std::chrono::milliseconds kPumpInterval{10};
+                                  const std::string& folder) {
+    const bool isSource = IsSourceFolder(folder);
     size_t shown = 0;
     for (;;) {
         const bool done = listing.WaitUntilDone(kPumpInterval);
@@ -63,13 +74,26 @@ bool CCompareEngine::AwaitListing(FolderListing& listing, std::vector<CFileStatu
         Pump();
         if (m_bAbort) {
             listing.Stop();
-            list = listing.Take();
             return false;
         }
         if (done) {
             list = listing.Take();
+            NoteUnlistedFolders(listing, folder);
             return true;
         }
+    }
+}
+
+// Each folder the listing of `folder` could not list whole is remembered,
+// logged and reported to the host.
+void CCompareEngine::NoteUnlistedFolders(const FolderListing& listing, const std::string& folder) {
+    for (const CUncIterator::UnlistedFolder& unlisted : listing.UnlistedFolders()) {
+        UnlistedFolders::Folder noted{unlisted.folder,
+                                      std::string(RelativeName(unlisted.folder, folder.size())),
+                                      std::strerror(unlisted.error)};
+        TraceLogText("Unable to list folder \"" + noted.path + "\": " + noted.reason);
+        m_host.ReportUnlistedFolder(noted);
+        m_unlisted.Add(std::move(noted));
     }
 }
 
@@ -77,6 +101,7 @@ bool CCompareEngine::GatherFileStatus() {
     m_host.UpdateData(true);
     m_sourceFiles.clear();
     m_targetFiles.clear();
+    m_unlisted.Clear();
     // The target folder is listed while the source folder is.
     FolderListing targetListing(m_strRightFolder, m_bRecurse);
     std::vector<CFileStatus> listed;
@@ -84,19 +109,19 @@ bool CCompareEngine::GatherFileStatus() {
         !ReadStatuses(listed, m_sourceFiles, true) || m_bAbort) {
         return false;
     }
-    if (!AwaitListing(targetListing, listed, IsSourceFolder(m_strRightFolder)) ||
+    if (!AwaitListing(targetListing, listed, m_strRightFolder) ||
         !ReadStatuses(listed, m_targetFiles, false) || m_bAbort) {
         return false;
     }
     m_host.ShowProgress(true);
     m_host.SetProgress(0);
-    AnalyzeResults();
+    const bool paired = AnalyzeResults();
     m_host.ShowProgress(false);
     // The rows now hold all that the lists held: a run of a million files
     // need not keep each file twice.
     m_sourceFiles = {};
     m_targetFiles = {};
-    return true;
+    return paired;
 }
 
 bool CCompareEngine::ReadStatuses(std::vector<CFileStatus>& listed,
@@ -118,14 +143,14 @@ bool CCompareEngine::ReadStatuses(std::vector<CFileStatus>& listed,
     return true;
 }
 
-void CCompareEngine::AnalyzeResults() {
+bool CCompareEngine::AnalyzeResults() {
     m_results.clear();
     const size_t count = m_sourceFiles.size();
     m_results.reserve(count);
     for (size_t i = 0; i < count; ++i) {
         Pump();
         if (m_bAbort) {
-            return;
+            return false;
         }
         if (i % 10 == 0) {
             m_host.SetProgress(Percent(i, count));
@@ -135,7 +160,7 @@ void CCompareEngine::AnalyzeResults() {
         FillSide(m_results.emplace_back(), kLeftSide, m_sourceFiles[i], m_strLeftFolder.size());
     }
     if (!PairRightFiles()) {
-        return;
+        return false;
     }
     ShowStatus("Sorting Results...", 0);
     const auto before = [](const ResultRow& a, const ResultRow& b) {
@@ -145,6 +170,7 @@ void CCompareEngine::AnalyzeResults() {
     if (!std::is_sorted(m_results.begin(), m_results.end(), before)) {
         std::stable_sort(m_results.begin(), m_results.end(), before);
     }
+    return !m_bAbort;
 }
 
 // One forward merge of the right files into the rows of the left files. Right
@@ -263,7 +289,7 @@ int CCompareEngine::CompareResultRows(const ResultRow& a, const ResultRow& b) {
     return CompareNoCase(keyA, keyB);
 }
 
-RowStatus CCompareEngine::Classify(size_t index) {
+std::optional<RowStatus> CCompareEngine::Classify(size_t index) {
     const ResultRow& row = m_results[index];
     if (!row.HasLeft() || !row.HasRight()) {
         return RowStatus::Missing;
@@ -274,7 +300,11 @@ RowStatus CCompareEngine::Classify(size_t index) {
     if (row.nLeftSize != row.nRightSize) {
         return RowStatus::SizeDiffers;
     }
-    if (ContentDiffers(index)) {
+    const std::optional<bool> contentDiffers = ContentDiffers(index);
+    if (!contentDiffers) {
+        return std::nullopt;
+    }
+    if (*contentDiffers) {
         return RowStatus::ContentDiffers;
     }
     if (row.tLeftTime != row.tRightTime) {
@@ -286,15 +316,21 @@ RowStatus CCompareEngine::Classify(size_t index) {
     return RowStatus::AttributesDiffer;
 }
 
-bool CCompareEngine::ContentDiffers(size_t index) {
-    if (index >= m_contentBatchEnd) {
-        CompareContentsAhead(index);
+std::optional<bool> CCompareEngine::ContentDiffers(size_t index) {
+    if (index >= m_contentBatchEnd && !CompareContentsAhead(index)) {
+        return std::nullopt;
     }
-    if (const std::optional<bool> differs = m_contentBatch.Differs(index)) {
+    if (const std::optional<bool> differs = m_contentBatch->Differs(index)) {
         return *differs;
     }
+    // A large pair, read block by block; the reading thread owns its texts.
     const ResultRow& row = m_results[index];
-    return CompareFileContents(LeftPath(row), RightPath(row), row.nLeftSize) == 1;
+    auto differs = std::make_shared<bool>(true);
+    const bool read = AwaitReading([differs, left = LeftPath(row), right = RightPath(row),
+                                    size = row.nLeftSize](const std::atomic<bool>& stop) {
+        *differs = CompareFileContents(left, right, size, &stop) == 1;
+    });
+    return read ? std::optional<bool>(*differs) : std::nullopt;
 }
 
 // The rows whose contents Classify reads: both sides present, at different
@@ -304,27 +340,46 @@ bool CCompareEngine::ReadsContents(const ResultRow& row) const {
 }
 
 // Compares, in one batch, the small files of the rows from `first` on whose
-// contents will be read.
-void CCompareEngine::CompareContentsAhead(size_t first) {
-    m_contentBatch.Clear();
+// contents will be read. False when aborted meanwhile.
+bool CCompareEngine::CompareContentsAhead(size_t first) {
+    ContentBatch& batch = *m_contentBatch;
+    batch.Clear();
     size_t index = first;
     for (; index < m_results.size(); ++index) {
         const ResultRow& row = m_results[index];
         if (!ContentBatch::Takes(row.nLeftSize) || !ReadsContents(row)) {
             continue;
         }
-        if (!m_contentBatch.Fits(row.nLeftSize)) {
+        if (!batch.Fits(row.nLeftSize)) {
             break;
         }
-        m_contentBatch.Add(index, LeftPath(row), RightPath(row), row.nLeftSize);
+        batch.Add(index, LeftPath(row), RightPath(row), row.nLeftSize);
     }
     m_contentBatchEnd = index;
-    m_contentBatch.Compare();
+    return AwaitReading([shared = m_contentBatch](const std::atomic<bool>&) { shared->Compare(); });
+}
+
+bool CCompareEngine::AwaitReading(BackgroundJob::Work work) {
+    if (!m_reading) {
+        m_reading = std::make_unique<BackgroundJob>();
+    }
+    m_reading->Start(std::move(work));
+    while (!m_reading->WaitUntilDone(kPumpInterval)) {
+        Pump();
+        if (m_bAbort) {
+            // What the stuck work holds stays with it; the next reads get
+            // a thread and a batch of their own.
+            m_reading.reset();
+            m_contentBatch = std::make_shared<ContentBatch>();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CCompareEngine::ClassifyResults() {
     m_counts = {};
-    m_contentBatch.Clear();
+    m_contentBatch->Clear();
     m_contentBatchEnd = 0;
     const size_t count = m_results.size();
     for (size_t i = 0; i < count; ++i) {
@@ -337,16 +392,20 @@ bool CCompareEngine::ClassifyResults() {
         if (m_bAbort) {
             return false;
         }
-        const RowStatus status = Classify(i);
-        m_counts.Add(status);
-        m_host.ShowRow(i, m_results[i], status);
+        const std::optional<RowStatus> status = Classify(i);
+        if (!status) {
+            return false;
+        }
+        m_counts.Add(*status);
+        m_host.ShowRow(i, m_results[i], *status);
     }
-    return true;
+    // An abort that came with the last row still ends the run unreported.
+    return !m_bAbort;
 }
 
 void CCompareEngine::Summarise() {
     m_strCounts = m_counts.Text();
-    m_strVerdict = m_counts.Verdict();
+    m_strVerdict = IsComplete() ? m_counts.Verdict() : kIncompleteVerdict;
 }
 
 bool CCompareEngine::Run() {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "SystemCalls.h"
 #include "UniqueFd.h"
 
 namespace {
@@ -23,16 +24,18 @@ UniqueFd OpenForComparing(const std::string& path) {
 // fewer bytes only at its end, so a short read needs no second call to
 // confirm the end.
 ssize_t ReadBlock(int fd, char* buffer, size_t count) {
+    SystemCalls& calls = SystemCalls::Current();
     ssize_t got;
     do {
-        got = read(fd, buffer, count);
+        got = calls.Read(fd, buffer, count);
     } while (got < 0 && errno == EINTR);
     return got;
 }
 
 }  // namespace
 
-int CompareFileContents(const std::string& path1, const std::string& path2, uint64_t size) {
+int CompareFileContents(const std::string& path1, const std::string& path2, uint64_t size,
+                        const std::atomic<bool>* stop) {
     const UniqueFd file1 = OpenForComparing(path1);
     const UniqueFd file2 = file1.IsOpen() ? OpenForComparing(path2) : UniqueFd();
     if (!file2.IsOpen()) {
@@ -42,6 +45,9 @@ int CompareFileContents(const std::string& path1, const std::string& path2, uint
     thread_local std::vector<char> buffer1(kBlockSize), buffer2(kBlockSize);
     uint64_t remaining = size;
     for (;;) {
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+            return -1;
+        }
         // One byte more than expected, so that a longer file shows itself
         // and the end of the file is seen without an extra read.
         const size_t wanted = static_cast<size_t>(std::min<uint64_t>(kBlockSize, remaining + 1));

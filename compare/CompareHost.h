@@ -4,6 +4,7 @@
 
 #include "ResultRow.h"
 #include "RowStatus.h"
+#include "UnlistedFolders.h"
 
 // What the comparison engine needs of whoever runs it (the main window, the
 // command-line tool, a test): showing progress, letting the user interface
@@ -22,4 +23,6 @@ class CompareHost {
     virtual void PumpMessages() = 0;
     // Row `index` was classified as `status`.
     virtual void ShowRow(size_t index, const ResultRow& row, RowStatus status) = 0;
+    // `folder` could not be listed whole: the compare is incomplete.
+    virtual void ReportUnlistedFolder(const UnlistedFolders::Folder& folder) = 0;
 };

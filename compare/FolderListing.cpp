@@ -3,25 +3,27 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
-#include <thread>
 
-#include "CUncIterator.h"
 #include "NameList.h"
 #include "PathText.h"
+#include "WorkerThread.h"
 
 struct FolderListing::Shared {
     std::mutex mutex;
     std::condition_variable ended;
-    std::vector<CFileStatus> files;  // guarded by mutex
-    bool stopped = false;            // guarded by mutex
-    bool sorting = false;            // set and cleared under mutex by the listing's thread
-    bool done = false;               // guarded by mutex
+    std::vector<CFileStatus> files;                      // guarded by mutex
+    std::vector<CUncIterator::UnlistedFolder> unlisted;  // guarded by mutex
+    bool stopped = false;                                // guarded by mutex
+    bool sorting = false;  // set and cleared under mutex by the listing's thread
+    bool done = false;     // guarded by mutex
     std::atomic<size_t> count{0};
 };
 
 FolderListing::FolderListing(std::string folder, bool recurse)
     : m_shared(std::make_shared<Shared>()) {
-    std::thread(List, m_shared, std::move(folder), recurse).detach();
+    StartDetachedWorker([shared = m_shared, folder = std::move(folder), recurse] {
+        List(shared, folder, recurse);
+    });
 }
 
 FolderListing::~FolderListing() {
@@ -49,6 +51,11 @@ std::vector<CFileStatus> FolderListing::Take() {
     return std::move(m_shared->files);
 }
 
+std::vector<CUncIterator::UnlistedFolder> FolderListing::UnlistedFolders() const {
+    const std::lock_guard lock(m_shared->mutex);
+    return m_shared->unlisted;
+}
+
 void FolderListing::List(const std::shared_ptr<Shared>& shared, const std::string& folder,
                          bool recurse) {
     std::string searchPattern = folder;
@@ -70,6 +77,7 @@ void FolderListing::List(const std::shared_ptr<Shared>& shared, const std::strin
     {
         const std::lock_guard lock(shared->mutex);
         shared->sorting = !shared->stopped;
+        shared->unlisted = iterator.UnlistedFolders();
     }
     // Sorted without the lock, so that waiting and progress go on meanwhile;
     // nothing else touches the files while they are sorted.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CFileStatus.h"
+#include "CUncIterator.h"
 
 // Lists the files of a folder, and with `recurse` of all its subfolders,
 // with their status, on a thread of its own: the two folders of a compare
@@ -32,6 +33,8 @@ class FolderListing {
     // Hands over the files: once the listing has ended, all of them, sorted;
     // after Stop, at once, those listed until then.
     std::vector<CFileStatus> Take();
+    // Once the listing has ended: the folders it could not list whole.
+    std::vector<CUncIterator::UnlistedFolder> UnlistedFolders() const;
 
   private:
     struct Shared;

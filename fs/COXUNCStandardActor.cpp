@@ -15,12 +15,21 @@ struct FindSearch {
 
 namespace {
 
+// A status query that failed because the entry is gone or is a link that
+// leads nowhere (or round in a loop): such entries are simply not there.
+bool EntryIsAbsent(int error) {
+    return error == ENOENT || error == ENOTDIR || error == ELOOP;
+}
+
 // Fills `data` from one directory entry. Returns false for entries that are
-// never listed: special files, broken links and entries that vanished.
+// never listed: special files, broken links and entries that vanished. An
+// entry whose status cannot be read for another reason is returned with
+// its statusError set.
 bool DescribeEntry(int directoryFd, const dirent& entry, COXUNCStandardActor::Scan scan,
                    FindData& data) {
     data.name = entry.d_name;
     data.hasStatus = false;
+    data.statusError = 0;
     data.isLink = entry.d_type == DT_LNK;
     if (data.IsDotEntry()) {
         data.attributes = kAttributeDirectory;
@@ -34,14 +43,22 @@ bool DescribeEntry(int directoryFd, const dirent& entry, COXUNCStandardActor::Sc
         entry.d_type != DT_UNKNOWN) {
         return false;
     }
+    const auto unreadable = [&data] {
+        if (EntryIsAbsent(errno)) {
+            return false;
+        }
+        data.statusError = errno;
+        data.attributes = 0;
+        return true;
+    };
     if (entry.d_type == DT_UNKNOWN) {
         if (fstatat(directoryFd, entry.d_name, &data.status, AT_SYMLINK_NOFOLLOW) != 0) {
-            return false;
+            return unreadable();
         }
         data.isLink = S_ISLNK(data.status.st_mode);
     }
     if (fstatat(directoryFd, entry.d_name, &data.status, 0) != 0) {
-        return false;
+        return unreadable();
     }
     if (!S_ISREG(data.status.st_mode) && !S_ISDIR(data.status.st_mode)) {
         return false;
@@ -74,6 +91,10 @@ HResult ResultFromErrno(int error) {
         return error;
     }
     return static_cast<HResult>((static_cast<uint32_t>(error) & 0xFFFFu) | 0x80070000u);
+}
+
+int ErrnoFromResult(HResult result) {
+    return result < 0 ? static_cast<int>(static_cast<uint32_t>(result) & 0xFFFFu) : 0;
 }
 
 uint32_t AttributesOf(std::string_view name, const struct stat& status) {
@@ -137,8 +158,9 @@ HResult COXUNCStandardActor::FindFirst(CUncPath path, FindHandle& handle, FindDa
     if (result != kResultOk) {
         closedir(opened);
         delete search;
-        // An empty match reads as "not found", as a search for a missing name would.
-        return result == kNoMoreFiles ? ResultFromErrno(ENOENT) : result;
+        // An empty match ends at once, as a search past its last entry does;
+        // every other failure is the folder's own.
+        return result;
     }
     handle = search;
     return kResultOk;

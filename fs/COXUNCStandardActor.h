@@ -12,6 +12,8 @@ using HResult = int32_t;
 inline constexpr HResult kResultOk = 0;
 inline constexpr HResult kNoMoreFiles = static_cast<HResult>(0x80070012u);
 HResult ResultFromErrno(int error);
+// The system error a failure code was made from; 0 for success.
+int ErrnoFromResult(HResult result);
 
 // An open directory search; owned by its caller until passed to FindClose.
 struct FindSearch;
@@ -31,7 +33,9 @@ class COXUNCStandardActor {
     // Lists regular files, folders and links to either, "." and ".."
     // included; FIFOs, sockets, devices and broken links never appear.
     // `scan` FindSubfolders lets plain files go without a status query.
-    // No match gives a failure code and a null handle.
+    // An entry whose status cannot be read is listed with its statusError.
+    // No match gives kNoMoreFiles and a null handle; a folder that cannot be
+    // searched gives the system's failure code and a null handle.
     virtual HResult FindFirst(CUncPath path, FindHandle& handle, FindData& data, Scan scan);
     // The next matching entry; kNoMoreFiles after the last one.
     virtual HResult FindNext(FindHandle handle, FindData& data);

@@ -42,6 +42,7 @@ bool CUncIterator::Start(bool includeFiles, bool includeDirs, bool recursive, bo
     while (!m_dirStack.empty()) {
         PopScan();
     }
+    m_unlisted.clear();
     if (IsEmpty()) {
         m_hrLast = ResultFromErrno(ENOENT);
         return false;
@@ -71,6 +72,7 @@ bool CUncIterator::Next() {
             m_hrLast = m_pActor->FindNext(m_hFind, m_findData);
         }
         if (m_hrLast < 0) {
+            NoteUnlisted(m_searchSpec.GetDirectory(), m_hrLast);
             if (!bRecursive) {
                 FinishWalk();
                 break;
@@ -84,6 +86,7 @@ bool CUncIterator::Next() {
             m_searchSpec.Directory() = std::move(directory);
             continue;
         }
+        NoteUnlistedEntry(m_searchSpec.GetDirectory(), m_findData);
         if (Accepts(m_findData)) {
             StandOn(m_findData);
             break;
@@ -126,6 +129,7 @@ std::string CUncIterator::NextDirectory() {
             m_hrLast = m_pActor->FindNext(scan.handle, entry);
         }
         if (m_hrLast < 0) {
+            NoteUnlisted(scan.path.GetDirectory(), m_hrLast);
             if (bDepthFirst) {
                 std::string finished = scan.path.GetDirectory();
                 PopScan();
@@ -137,6 +141,7 @@ std::string CUncIterator::NextDirectory() {
             }
             continue;
         }
+        NoteUnlistedEntry(scan.path.GetDirectory(), entry);
         if (entry.IsDotEntry() || !entry.IsDirectory()) {
             continue;
         }
@@ -144,7 +149,11 @@ std::string CUncIterator::NextDirectory() {
         std::string physical;
         if (entry.isLink) {
             physical = ResolvePhysical(subfolder);
-            if (physical.empty() || LeadsBackIntoChain(physical)) {
+            if (physical.empty()) {
+                NoteUnlisted(subfolder, ResultFromErrno(errno));
+                continue;
+            }
+            if (LeadsBackIntoChain(physical)) {
                 continue;
             }
         } else {
@@ -190,7 +199,7 @@ bool CUncIterator::LeadsBackIntoChain(const std::string& physicalPath) const {
 }
 
 bool CUncIterator::Accepts(const FindData& entry) const {
-    if (entry.IsDotEntry()) {
+    if (entry.IsDotEntry() || entry.statusError != 0) {
         return false;
     }
     if (!bIncludeFiles && !entry.IsDirectory()) {
@@ -200,6 +209,27 @@ bool CUncIterator::Accepts(const FindData& entry) const {
         return false;
     }
     return true;
+}
+
+void CUncIterator::NoteUnlisted(const std::string& folder, HResult result) {
+    const int error = ErrnoFromResult(result);
+    if (result == kNoMoreFiles || error == 0 || error == ENOENT) {
+        return;
+    }
+    // Both scans of a folder, and each of its unreadable entries, meet the
+    // same failure one after another: it is noted once.
+    if (!m_unlisted.empty() && m_unlisted.back().folder == folder) {
+        return;
+    }
+    m_unlisted.push_back({folder, error});
+}
+
+// An entry that exists but whose status cannot be read leaves its folder
+// listed only in part.
+void CUncIterator::NoteUnlistedEntry(const std::string& folder, const FindData& entry) {
+    if (entry.statusError != 0) {
+        NoteUnlisted(folder, ResultFromErrno(entry.statusError));
+    }
 }
 
 void CUncIterator::StandOn(const FindData& entry) {

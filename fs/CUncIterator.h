@@ -14,9 +14,10 @@
 // Without depth-first order the walk is pre-order: a folder's files, then
 // each subfolder's files and its whole subtree in turn. With depth-first
 // order every folder's files come after those of all its subfolders.
-// Unreadable folders are skipped. Links to folders are followed, except a
-// link that leads back into a folder on the walk's own chain, so every walk
-// ends.
+// A folder that cannot be listed, or not to its end, is skipped and noted
+// with the system's reason; one that does not exist (or no longer does) has
+// no entries. Links to folders are followed, except a link that leads back
+// into a folder on the walk's own chain, so every walk ends.
 class CUncIterator : public CUncPath {
   public:
     explicit CUncIterator(std::string text = {});
@@ -39,6 +40,14 @@ class CUncIterator : public CUncPath {
     // The directory entry of the current file or folder, with its status.
     const FindData& GetFindData() const { return m_findData; }
 
+    // A folder the walk could not list whole.
+    struct UnlistedFolder {
+        std::string folder;  // as the walk names it, ending in "/"
+        int error = 0;       // the system's reason (errno)
+    };
+    // The folders skipped so far, each once, in the order met.
+    const std::vector<UnlistedFolder>& UnlistedFolders() const { return m_unlisted; }
+
   private:
     struct DirScan {
         CUncPath path;             // the folder, with file part "*.*"
@@ -52,11 +61,16 @@ class CUncIterator : public CUncPath {
     void CloseSearch(FindHandle& handle);
     bool LeadsBackIntoChain(const std::string& physicalPath) const;
     bool Accepts(const FindData& entry) const;
+    // Notes that `folder` could not be listed whole; nothing when the search
+    // merely ended or the folder does not exist.
+    void NoteUnlisted(const std::string& folder, HResult result);
+    void NoteUnlistedEntry(const std::string& folder, const FindData& entry);
     void StandOn(const FindData& entry);
     void FinishWalk();
 
     std::vector<DirScan> m_dirStack;  // the chain of folders scanned for subfolders; head at back
-    CUncPath m_searchSpec;            // the folder listed now, and the mask
+    std::vector<UnlistedFolder> m_unlisted;
+    CUncPath m_searchSpec;  // the folder listed now, and the mask
     FindHandle m_hFind = nullptr;
     FindData m_findData;
     bool m_bWalking = false;

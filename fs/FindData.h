@@ -20,6 +20,10 @@ struct FindData {
     struct stat status {};
     bool hasStatus = false;
     bool isLink = false;  // the entry is a symbolic link (to a file or folder)
+    // The entry exists but its status could not be read (errno, such as
+    // EACCES in a folder without search permission): whether it is a file or
+    // a folder is unknown.
+    int statusError = 0;
 
     bool IsDirectory() const { return (attributes & kAttributeDirectory) != 0; }
     bool IsDotEntry() const { return name == "." || name == ".."; }

@@ -17,6 +17,14 @@ constexpr auto kFolded = [] {
 
 }  // namespace
 
+std::string FoldCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) {
+        c = static_cast<char>(kFolded[static_cast<unsigned char>(c)]);
+    }
+    return folded;
+}
+
 int CompareNoCase(std::string_view a, std::string_view b) {
     const size_t common = std::min(a.size(), b.size());
     size_t i = 0;

@@ -11,6 +11,8 @@
 // then bytes compared as unsigned values; a prefix sorts first.
 // Negative, zero or positive.
 int CompareNoCase(std::string_view a, std::string_view b);
+// `text` with ASCII A-Z folded to lower case, as CompareNoCase folds it.
+std::string FoldCase(std::string_view text);
 // Stable ascending sort by CompareNoCase: names equal but for case keep
 // their order. The second form sorts any records by the name `nameOf` gives.
 void SortNamesNoCase(std::vector<std::string>& names);

@@ -8,6 +8,7 @@ bool RecordingHost::Compare(const std::string& left, const std::string& right, b
     engine.m_bRecurse = recurse;
     statuses.clear();
     rows.clear();
+    unlisted.clear();
     return engine.Run();
 }
 
@@ -38,6 +39,13 @@ void RecordingHost::UpdateData(bool saveAndValidate) {
     if (!m_abortPrefix.empty() && engine.m_strStatus.starts_with(m_abortPrefix)) {
         engine.m_bAbort = true;
         m_abortPrefix.clear();
+    }
+}
+
+void RecordingHost::PumpMessages() {
+    ++pumps;
+    if (onPump) {
+        onPump();
     }
 }
 

@@ -28,14 +28,20 @@ class RecordingHost : public CompareHost {
     void UpdateData(bool saveAndValidate) override;
     void ShowProgress(bool) override {}
     void SetProgress(int percent) override { progress.push_back(percent); }
-    void PumpMessages() override { ++pumps; }
+    void PumpMessages() override;
     void ShowRow(size_t index, const ResultRow& row, RowStatus status) override;
+    void ReportUnlistedFolder(const UnlistedFolders::Folder& folder) override {
+        unlisted.push_back(folder);
+    }
 
     CCompareEngine engine;
     std::vector<std::string> statuses;
     std::vector<int> progress;
     std::vector<Row> rows;
+    std::vector<UnlistedFolders::Folder> unlisted;
     size_t pumps = 0;
+    // Runs at every event pump, as the user's input would.
+    std::function<void()> onPump;
 
   private:
     std::string m_abortPrefix;
