@@ -74,6 +74,22 @@ TEST(COXUNCStandardActor, FailedSearchesGiveANegativeCodeAndNoHandle) {
     }
 }
 
+// A caller tells a folder that has no such entries from one it cannot search.
+TEST(COXUNCStandardActor, AnEmptyMatchEndsAtOnceAndAFolderThatCannotBeSearchedSaysWhy) {
+    TempTree tree;
+    tree.WriteFile("f.txt", "x");
+    COXUNCStandardActor& actor = COXUNCStandardActor::Shared();
+    FindData data;
+    FindHandle handle = nullptr;
+    EXPECT_EQ(actor.FindFirst(CUncPath(tree.Path("*.none")), handle, data,
+                              COXUNCStandardActor::Scan::ListEntries),
+              kNoMoreFiles);
+    EXPECT_EQ(actor.FindFirst(CUncPath(tree.Path("missing/*.*")), handle, data,
+                              COXUNCStandardActor::Scan::ListEntries),
+              ResultFromErrno(ENOENT));
+    EXPECT_EQ(ErrnoFromResult(ResultFromErrno(EACCES)), EACCES);
+}
+
 TEST(COXUNCStandardActor, MasksMatchStarAndQuestionMarkAndStarDotStarMatchesAll) {
     EXPECT_TRUE(MatchesMask("noextension", "*.*"));
     EXPECT_TRUE(MatchesMask("a.txt", "?.txt"));
