@@ -5,9 +5,16 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "TempTree.h"
+#include "TooDeepFolders.h"
 
 namespace {
 
@@ -20,31 +27,42 @@ struct Outcome {
 class VantrelCompareTest : public ::testing::Test {
   protected:
     Outcome Run(std::vector<std::string> arguments) {
+        const pid_t child = Start(std::move(arguments));
+        int status = 0;
+        if (child > 0) {
+            waitpid(child, &status, 0);
+        }
+        return Finish(child > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    }
+
+    // Starts vantrel-compare with its output going to files; 0 on failure.
+    pid_t Start(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), VANTREL_COMPARE_PATH);
         std::vector<char*> argv;
         for (auto& argument : arguments) {
             argv.push_back(argument.data());
         }
         argv.push_back(nullptr);
-        const std::string outPath = output.Path("out"), errPath = output.Path("err");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
+        posix_spawn_file_actions_addopen(&actions, 1, OutPath().c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 2, ErrPath().c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
         pid_t child = 0;
-        Outcome outcome;
-        if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(child, &status, 0);
-            outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+            child = 0;
         }
         posix_spawn_file_actions_destroy(&actions);
-        outcome.out = ReadWholeFile(outPath);
-        outcome.err = ReadWholeFile(errPath);
-        return outcome;
+        return child;
     }
+
+    Outcome Finish(int exitStatus) {
+        return {exitStatus, ReadWholeFile(OutPath()), ReadWholeFile(ErrPath())};
+    }
+
+    std::string OutPath() const { return output.Path("out"); }
+    std::string ErrPath() const { return output.Path("err"); }
 
     TempTree tree;
     TempTree output;
@@ -119,4 +137,70 @@ TEST_F(VantrelCompareTest, AnswersHelpAndVersion) {
     const Outcome version = Run({"--version"});
     EXPECT_EQ(version.exitStatus, 0);
     EXPECT_EQ(version.out, "vantrel-compare (Vantrel) 1.00\n");
+}
+
+TEST_F(VantrelCompareTest, AFolderThatCannotBeListedIsNamedAndTheRunExitsTwo) {
+    tree.WriteFile("L/same.txt", "s");
+    tree.WriteFile("R/same.txt", "s");
+    tree.MakeDir("L/deep");
+    const TooDeepFolders deep(tree.Path("L/deep"));
+    const Outcome outcome = Run({"-r", tree.Path("L"), tree.Path("R")});
+    EXPECT_EQ(outcome.exitStatus, 2);
+    EXPECT_EQ(outcome.err, "vantrel-compare: cannot list folder '" + deep.FirstUnreachable() +
+                               "': File name too long\n");
+    EXPECT_EQ(outcome.out,
+              "Identical File\tsame.txt\tsame.txt\n"
+              "Files Equal:\t1\nFiles Different:\t0\nFiles Missing:\t0\n"
+              "Compare incomplete\n");
+}
+
+namespace {
+
+// Whether `pid` holds a file whose path ends in `name` open.
+bool HoldsOpen(pid_t pid, const std::string& name) {
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+        const std::string target = std::filesystem::read_symlink(entry.path(), error).string();
+        if (target.ends_with(name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The exit status of `child` once it ends within `limit`; -1 otherwise, after
+// ending it.
+int ExitStatusWithin(pid_t child, std::chrono::seconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+// Ctrl-C while one pair of large files is compared block by block ends the
+// run at once, as interrupted.
+TEST_F(VantrelCompareTest, CtrlCDuringALargePairEndsTheRunAsInterrupted) {
+    for (const char* side : {"L", "R"}) {
+        const std::string path = tree.WriteFile(std::string(side) + "/huge.bin", "");
+        ASSERT_EQ(truncate(path.c_str(), off_t{16} << 30), 0);
+    }
+    const pid_t child = Start({tree.Path("L"), tree.Path("R")});
+    ASSERT_GT(child, 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!HoldsOpen(child, "huge.bin") && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    kill(child, SIGINT);
+    EXPECT_EQ(ExitStatusWithin(child, std::chrono::seconds(10)), 130);
+    EXPECT_EQ(Finish(0).out, "");
 }
