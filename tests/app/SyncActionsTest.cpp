@@ -10,7 +10,9 @@
 
 #include "CProgressMsgDlg.h"
 #include "MainWindowFixture.h"
+#include "COXStatic.h"
 #include "MessageBox.h"
+#include "PermissionChecksApply.h"
 #include "SystemCalls.h"
 
 namespace {
@@ -353,3 +355,94 @@ TEST_F(SyncActionsTest, AFailedDeleteNamesTheFileAndKeepsTheLines) {
 }
 
 }  // namespace
+
+// A close request raised while a popup menu action lets events through
+// waits for the action: the grids it works on stay until it has ended.
+TEST_F(SyncActionsTest, ClosingDuringAPopupMenuActionWaitsForItToEnd) {
+    const std::vector<std::function<void()>> closeRequests = {
+        [this] { m_window->Close(); },
+        [this] {
+            wxKeyEvent escape(wxEVT_CHAR_HOOK);
+            escape.m_keyCode = WXK_ESCAPE;
+            m_window->ProcessWindowEvent(escape);
+        },
+    };
+    for (size_t request = 0; request < closeRequests.size(); ++request) {
+        const std::string name = "file" + std::to_string(request) + ".txt";
+        m_tree.WriteFile("left/" + name, "a");
+        CCompareDlg& window = Compare();
+        CResultGrid& left = window.LeftGrid();
+        bool acting = true;
+        bool destroyedWhileActing = false;
+        left.Bind(wxEVT_DESTROY, [&](wxWindowDestroyEvent& event) {
+            event.Skip();
+            destroyedWhileActing = destroyedWhileActing || acting;
+        });
+        window.Bind(wxEVT_IDLE, [&, asked = false](wxIdleEvent& event) mutable {
+            event.Skip();
+            if (!asked && m_tree.Exists("right/" + name)) {
+                asked = true;  // the copy is done; the action is finishing
+                closeRequests[request]();
+            }
+        });
+        const int row = left.GetRowCount() - 1;
+        UseMenu(left, row, CResultGrid::ID_COPY_THERE);
+        acting = false;
+        EXPECT_FALSE(destroyedWhileActing) << request;
+        EXPECT_TRUE(YieldUntil([this] { return !m_window; })) << request;
+    }
+}
+
+// A folder the compare could not list: the run says it is incomplete and
+// names the folder, and nothing in it is written or deleted afterwards.
+TEST_F(SyncActionsTest, AFolderThatCannotBeListedMakesTheRunIncompleteAndIsLeftAlone) {
+    m_tree.WriteFile("left/same.txt", "s");
+    m_tree.WriteFile("right/same.txt", "s");
+    m_tree.WriteFile("left/locked/a.txt", "left a");
+    m_tree.WriteFile("right/locked/a.txt", "right a");
+    m_tree.WriteFile("right/locked/b.txt", "right b");
+    chmod(m_tree.Path("left/locked").c_str(), 0);
+    CCompareDlg& window = Open();
+    window.m_strLeftFolder = m_left;
+    window.m_strRightFolder = m_right;
+    window.m_bRecurse = true;
+    window.UpdateData(false);
+    AnsweredMessages messages(wxYES);
+    {
+        const PermissionChecksApply asAnyUser;
+        window.OnCompare();
+    }
+    chmod(m_tree.Path("left/locked").c_str(), 0755);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "ERROR:  These folders could not be listed, so the compare did not see all their "
+              "files:\n\n" +
+                  m_left + "locked/  (Permission denied)\n");
+    auto& verdict = Find<COXStatic>(CCompareDlg::IDC_VERDICT);
+    EXPECT_EQ(verdict.GetLabel(), "Compare incomplete");
+    EXPECT_EQ(verdict.GetBkColor(), wxColour(192, 192, 255));
+
+    CResultGrid& left = window.LeftGrid();
+    ASSERT_EQ(left.GetRowCount(), 3);
+    EXPECT_EQ(Cell(window.RightGrid(), CResultGrid::kColumnName, 0), "locked/a.txt");
+    for (const int command : {CResultGrid::ID_COPY_HERE, CResultGrid::ID_DELETE_OTHER}) {
+        messages.texts.clear();
+        UseMenu(left, 0, command);
+        ASSERT_EQ(messages.texts.size(), 1u) << command;
+        EXPECT_TRUE(messages.texts[0].starts_with("ERROR:  The folder of\n\nlocked/a.txt\n\n"))
+            << messages.texts[0];
+    }
+    EXPECT_EQ(m_tree.ReadFile("left/locked/a.txt"), "left a");
+    EXPECT_TRUE(m_tree.Exists("right/locked/a.txt"));
+
+    messages.texts.clear();
+    window.CopyAllToLeft();
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1], "The following errors occured while copying files:\n\n"
+                                 "Unable to copy " +
+                                     m_right + "locked/a.txt: its folder could not be listed\n" +
+                                     "Unable to copy " + m_right +
+                                     "locked/b.txt: its folder could not be listed\n");
+    EXPECT_EQ(m_tree.ReadFile("left/locked/a.txt"), "left a");
+    EXPECT_FALSE(m_tree.Exists("left/locked/b.txt"));
+}
