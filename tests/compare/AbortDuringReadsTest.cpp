@@ -2,68 +2,10 @@
 // and an aborted run is never reported as a result.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-
 #include "CompareFileContents.h"
+#include "HangingReads.h"
 #include "RecordingHost.h"
-#include "SystemCalls.h"
 #include "TempTree.h"
-
-namespace {
-
-using namespace std::chrono_literals;
-
-// Reads that hang, as on a network share whose server stopped answering,
-// until the test lets them go (or, so that no fault can hang the test, ten
-// seconds pass and they fail).
-class HangingReads : public SystemCalls {
-  public:
-    HangingReads() { m_previous = SystemCalls::Install(this); }
-    ~HangingReads() override {
-        Release();
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_inside == 0; });
-        SystemCalls::Install(m_previous);
-    }
-
-    ssize_t Read(int, void*, size_t) override {
-        std::unique_lock lock(m_mutex);
-        ++m_inside;
-        ++m_started;
-        m_changed.notify_all();
-        m_changed.wait_for(lock, 10s, [this] { return m_released; });
-        --m_inside;
-        m_changed.notify_all();
-        errno = EIO;
-        return -1;
-    }
-
-    bool Started() {
-        const std::lock_guard lock(m_mutex);
-        return m_started > 0;
-    }
-    bool Hanging() {
-        const std::lock_guard lock(m_mutex);
-        return m_inside > 0;
-    }
-    void Release() {
-        const std::lock_guard lock(m_mutex);
-        m_released = true;
-        m_changed.notify_all();
-    }
-
-  private:
-    SystemCalls* m_previous = nullptr;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    int m_inside = 0;
-    int m_started = 0;
-    bool m_released = false;
-};
-
-}  // namespace
 
 TEST(AbortDuringReads, AbortEndsTheRunWhileAReadHangsAndTheNextRunWorks) {
     TempTree tree;
