@@ -46,8 +46,7 @@ constexpr std::chrono::milliseconds kPumpInterval{10};
 
 }  // namespace
 
-CCompareEngine::CCompareEngine(CompareHost& host)
-    : m_host(host), m_contentBatch(std::make_shared<ContentBatch>()) {}
+CCompareEngine::CCompareEngine(CompareHost& host) : m_host(host) {}
 
 CCompareEngine::~CCompareEngine() = default;
 
@@ -367,10 +366,10 @@ bool CCompareEngine::AwaitReading(BackgroundJob::Work work) {
     while (!m_reading->WaitUntilDone(kPumpInterval)) {
         Pump();
         if (m_bAbort) {
-            // What the stuck work holds stays with it; the next reads get
-            // a thread and a batch of their own.
+            // What the stuck work holds stays with it; the next run gets a
+            // thread and a batch of its own.
             m_reading.reset();
-            m_contentBatch = std::make_shared<ContentBatch>();
+            m_contentBatch.reset();
             return false;
         }
     }
@@ -379,6 +378,9 @@ bool CCompareEngine::AwaitReading(BackgroundJob::Work work) {
 
 bool CCompareEngine::ClassifyResults() {
     m_counts = {};
+    if (!m_contentBatch) {
+        m_contentBatch = std::make_shared<ContentBatch>();
+    }
     m_contentBatch->Clear();
     m_contentBatchEnd = 0;
     const size_t count = m_results.size();

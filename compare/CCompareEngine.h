@@ -107,7 +107,8 @@ class CCompareEngine {
     CompareHost& m_host;
     // Small files' contents are compared a batch of rows ahead of their
     // classification; rows below m_contentBatchEnd have been looked at. The
-    // batch is shared with the reading thread, which may outlive a run.
+    // batch is shared with the reading thread, which may outlive a run; it
+    // is made when a run first needs one.
     std::shared_ptr<ContentBatch> m_contentBatch;
     size_t m_contentBatchEnd = 0;
     std::unique_ptr<BackgroundJob> m_reading;
