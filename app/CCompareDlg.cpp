@@ -705,12 +705,13 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
         const std::string target = replacing
                                        ? destination.CellBytes(CResultGrid::kColumnFullPath, row)
                                        : destinationFolder + name;
-        switch (CopyCreatingFolders(sourcePath, target)) {
+        std::string reason;
+        switch (CopyCreatingFolders(sourcePath, target, &reason)) {
             case CopyOutcome::FolderNotCreated:
                 errors += "Unable to create folder " + GetFolderOfPath(target) + "\n";
                 break;
             case CopyOutcome::NotCopied:
-                errors += "Unable to copy " + sourcePath + " to " + target + "\n";
+                errors += "Unable to copy " + sourcePath + " to " + target + ": " + reason + "\n";
                 break;
             case CopyOutcome::Copied:
                 destination.TakeLineFrom(source, row, target, targetName);
@@ -810,11 +811,15 @@ void CCompareDlg::RequestClose(PendingClose how) {
 void CCompareDlg::FinishClose(PendingClose how) {
     m_pendingClose = PendingClose::None;
     if (how == PendingClose::SavingSettings) {
-        SaveWindowPlacement();
-        SaveSettings();
+        SaveSettingsAndPlacement();
     }
     FreeResults();
     Destroy();
+}
+
+void CCompareDlg::SaveSettingsAndPlacement() {
+    SaveWindowPlacement();
+    SaveSettings();
 }
 
 void CCompareDlg::SaveSettings() {

@@ -85,6 +85,8 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void CopyAllToLeft();
     // The grids were changed on disk's account without a new compare.
     void NoteGridsChanged();
+    // Saves the settings and the window placement, as closing the window does.
+    void SaveSettingsAndPlacement();
 
   private:
     enum class PendingClose { None, SavingSettings, WithoutSaving };

@@ -8,6 +8,7 @@
 #include "CUncIterator.h"
 #include "NameList.h"
 #include "PathText.h"
+#include "TemporaryFile.h"
 
 struct FolderListing::Shared {
     std::mutex mutex;
@@ -57,6 +58,9 @@ void FolderListing::List(const std::shared_ptr<Shared>& shared, const std::strin
     CUncIterator iterator(searchPattern);
     iterator.Start(true, false, recurse, false);
     for (; !iterator.IsEmpty(); iterator.Next()) {
+        if (TemporaryFile::IsTemporaryName(iterator.GetFindData().name)) {
+            continue;  // the file of a copy under way or cut short, not the user's
+        }
         // The listing read each file's status already; it is kept, not asked again.
         CFileStatus file = CFileStatus::FromStat(iterator.Full(), iterator.GetFindData().status);
         const std::lock_guard lock(shared->mutex);

@@ -1,10 +1,12 @@
 #include "TraceLog.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "FileQueries.h"
@@ -33,6 +35,16 @@ std::string ProgramPath() {
     return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string("Vantrel");
 }
 
+// The user's home folder: $HOME, else the account's.
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0') {
+        return home;
+    }
+    const passwd* account = getpwuid(getuid());
+    return account != nullptr && account->pw_dir != nullptr ? account->pw_dir : "";
+}
+
 std::string LocalTimeText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -46,8 +58,25 @@ std::string LocalTimeText() {
 
 }  // namespace
 
+std::string PlaceTraceLog(const std::string& programPath, const char* stateHome,
+                          const std::string& home) {
+    const std::string besideProgram = ReplaceExtension(programPath, ".LOG");
+    const std::string programFolder = GetFolderOfPath(programPath);
+    if (access(programFolder.empty() ? "." : programFolder.c_str(), W_OK) == 0) {
+        return besideProgram;
+    }
+    std::string folder = stateHome != nullptr && stateHome[0] == '/' ? std::string(stateHome)
+                                                                     : home + "/.local/state";
+    AppendBackslash(folder);
+    folder += "vantrel/";
+    // Private to the user, as the state folder's convention asks.
+    CreateFolderChain(folder, 0700);
+    return folder + GetBaseName(programPath) + ".LOG";
+}
+
 const std::string& TraceLogPath() {
-    static const std::string path = ReplaceExtension(ProgramPath(), ".LOG");
+    static const std::string path =
+        PlaceTraceLog(ProgramPath(), std::getenv("XDG_STATE_HOME"), HomeFolder());
     return path;
 }
 

@@ -4,6 +4,9 @@
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <vector>
 
@@ -12,14 +15,18 @@
 namespace {
 
 struct Outcome {
-    int exitStatus = -1;
+    int exitStatus = -1;  // -1 when ended by a signal
+    int signal = 0;       // the signal that ended it
     std::string out;
     std::string err;
 };
 
 class VantrelCompareTest : public ::testing::Test {
   protected:
-    Outcome Run(std::vector<std::string> arguments) {
+    // Runs vantrel-compare with `arguments`; its standard output goes to
+    // `outFd` when given, else to a file that is read back. Signals have
+    // their default actions, as from a shell.
+    Outcome Run(std::vector<std::string> arguments, int outFd = -1) {
         arguments.insert(arguments.begin(), VANTREL_COMPARE_PATH);
         std::vector<char*> argv;
         for (auto& argument : arguments) {
@@ -29,17 +36,29 @@ class VantrelCompareTest : public ::testing::Test {
         const std::string outPath = output.Path("out"), errPath = output.Path("err");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
+        if (outFd >= 0) {
+            posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        }
         posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0644);
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t defaults;
+        sigfillset(&defaults);
+        posix_spawnattr_setsigdefault(&attributes, &defaults);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
         pid_t child = 0;
         Outcome outcome;
-        if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        if (posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), environ) == 0) {
             int status = 0;
             waitpid(child, &status, 0);
             outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            outcome.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
         }
+        posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
         outcome.out = ReadWholeFile(outPath);
         outcome.err = ReadWholeFile(errPath);
@@ -119,4 +138,31 @@ TEST_F(VantrelCompareTest, AnswersHelpAndVersion) {
     const Outcome version = Run({"--version"});
     EXPECT_EQ(version.exitStatus, 0);
     EXPECT_EQ(version.out, "vantrel-compare (Vantrel) 1.00\n");
+}
+
+TEST_F(VantrelCompareTest, OutputThatCannotBeWrittenExitsTwoWithTheReason) {
+    tree.WriteFile("L/a", "x");
+    tree.WriteFile("R/b", "x");
+    const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{tree.Path("L"), tree.Path("R")},
+          std::vector<std::string>{"--help"}}) {
+        const Outcome outcome = Run(arguments, full);
+        EXPECT_EQ(outcome.exitStatus, 2) << arguments[0];
+        EXPECT_EQ(outcome.err, "vantrel-compare: write error: No space left on device\n");
+    }
+    close(full);
+}
+
+TEST_F(VantrelCompareTest, AReaderThatWentAwayEndsItBySigpipe) {
+    tree.WriteFile("L/a", "x");
+    tree.WriteFile("R/b", "x");
+    int channel[2];
+    ASSERT_EQ(pipe2(channel, O_CLOEXEC), 0);
+    close(channel[0]);
+    const Outcome outcome = Run({tree.Path("L"), tree.Path("R")}, channel[1]);
+    close(channel[1]);
+    EXPECT_EQ(outcome.signal, SIGPIPE);
+    EXPECT_EQ(outcome.err, "");
 }
