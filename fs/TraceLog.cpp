@@ -1,6 +1,5 @@
 #include "TraceLog.h"
 
-#include <pwd.h>
 #include <unistd.h>
 
 #include <climits>
@@ -12,6 +11,7 @@
 #include "FileQueries.h"
 #include "PathText.h"
 #include "Stopwatch.h"
+#include "UserFolders.h"
 
 namespace {
 
@@ -35,16 +35,6 @@ std::string ProgramPath() {
     return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string("Vantrel");
 }
 
-// The user's home folder: $HOME, else the account's.
-std::string HomeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') {
-        return home;
-    }
-    const passwd* account = getpwuid(getuid());
-    return account != nullptr && account->pw_dir != nullptr ? account->pw_dir : "";
-}
-
 std::string LocalTimeText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -65,10 +55,7 @@ std::string PlaceTraceLog(const std::string& programPath, const char* stateHome,
     if (access(programFolder.empty() ? "." : programFolder.c_str(), W_OK) == 0) {
         return besideProgram;
     }
-    std::string folder = stateHome != nullptr && stateHome[0] == '/' ? std::string(stateHome)
-                                                                     : home + "/.local/state";
-    AppendBackslash(folder);
-    folder += "vantrel/";
+    const std::string folder = BaseFolder(stateHome, home + "/.local/state") + "vantrel/";
     // Private to the user, as the state folder's convention asks.
     CreateFolderChain(folder, 0700);
     return folder + GetBaseName(programPath) + ".LOG";

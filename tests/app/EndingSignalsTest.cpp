@@ -1,6 +1,5 @@
 // The real program asked to end by a signal while its window is up.
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
 #include "TempTree.h"
@@ -23,30 +23,10 @@ class EndingSignalsTest : public ::testing::Test {
     // Starts Vantrel on the tests' display, with its settings and state in
     // this test's folder and its signals at their default actions.
     pid_t StartVantrel() {
-        std::vector<std::string> environment = {"XDG_CONFIG_HOME=" + m_tree.Path("config"),
-                                                "XDG_STATE_HOME=" + m_tree.Path("state")};
-        for (char** variable = environ; *variable != nullptr; ++variable) {
-            if (std::strncmp(*variable, "XDG_CONFIG_HOME=", 16) != 0 &&
-                std::strncmp(*variable, "XDG_STATE_HOME=", 15) != 0) {
-                environment.push_back(*variable);
-            }
-        }
-        std::vector<char*> envp;
-        for (auto& variable : environment) {
-            envp.push_back(variable.data());
-        }
-        envp.push_back(nullptr);
-        std::string program = VANTREL_PATH;
-        char* argv[] = {program.data(), nullptr};
-        posix_spawnattr_t attributes;
-        posix_spawnattr_init(&attributes);
-        sigset_t all;
-        sigfillset(&all);
-        posix_spawnattr_setsigdefault(&attributes, &all);
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
-        pid_t child = -1;
-        EXPECT_EQ(posix_spawn(&child, argv[0], nullptr, &attributes, argv, envp.data()), 0);
-        posix_spawnattr_destroy(&attributes);
+        const pid_t child = SpawnChild(
+            {VANTREL_PATH}, nullptr,
+            {"XDG_CONFIG_HOME=" + m_tree.Path("config"), "XDG_STATE_HOME=" + m_tree.Path("state")});
+        EXPECT_GT(child, 0);
         return child;
     }
 

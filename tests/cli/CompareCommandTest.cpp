@@ -6,14 +6,26 @@
 
 #include "TempTree.h"
 
-TEST(CompareCommand, AnInterruptEndsTheRunThroughAbortPrintingNothingAndGives130) {
-    TempTree tree;
-    for (int i = 0; i < 30; ++i) {
-        tree.WriteFile("L/f" + std::to_string(i), "x");
+namespace {
+
+// A folder of 30 files compared with itself.
+class CompareCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int i = 0; i < 30; ++i) {
+            tree.WriteFile("L/f" + std::to_string(i), "x");
+        }
+        line.leftFolder = tree.Path("L");
+        line.rightFolder = tree.Path("L");
     }
+
+    TempTree tree;
     CommandLine line;
-    line.leftFolder = tree.Path("L");
-    line.rightFolder = tree.Path("L");
+};
+
+}  // namespace
+
+TEST_F(CompareCommandTest, AnInterruptEndsTheRunThroughAbortPrintingNothingAndGives130) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     const volatile std::sig_atomic_t interrupted = 1;
@@ -45,14 +57,7 @@ class CountingCommand : public CompareCommand {
 
 }  // namespace
 
-TEST(CompareCommand, AFailedWriteStopsTheRunAndGivesTroubleWithTheReason) {
-    TempTree tree;
-    for (int i = 0; i < 30; ++i) {
-        tree.WriteFile("L/f" + std::to_string(i), "x");
-    }
-    CommandLine line;
-    line.leftFolder = tree.Path("L");
-    line.rightFolder = tree.Path("L");
+TEST_F(CompareCommandTest, AFailedWriteStopsTheRunAndGivesTroubleWithTheReason) {
     std::FILE* out = fopencookie(nullptr, "w", {nullptr, FailWrite, nullptr, nullptr});
     ASSERT_NE(out, nullptr);
     std::setvbuf(out, nullptr, _IONBF, 0);  // each row is written at once

@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "ChildProcess.h"
 #include "TempTree.h"
 
 namespace {
@@ -28,11 +29,6 @@ class VantrelCompareTest : public ::testing::Test {
     // their default actions, as from a shell.
     Outcome Run(std::vector<std::string> arguments, int outFd = -1) {
         arguments.insert(arguments.begin(), VANTREL_COMPARE_PATH);
-        std::vector<char*> argv;
-        for (auto& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
         const std::string outPath = output.Path("out"), errPath = output.Path("err");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
@@ -44,21 +40,14 @@ class VantrelCompareTest : public ::testing::Test {
         }
         posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0644);
-        posix_spawnattr_t attributes;
-        posix_spawnattr_init(&attributes);
-        sigset_t defaults;
-        sigfillset(&defaults);
-        posix_spawnattr_setsigdefault(&attributes, &defaults);
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
-        pid_t child = 0;
+        const pid_t child = SpawnChild(arguments, &actions);
         Outcome outcome;
-        if (posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), environ) == 0) {
+        if (child > 0) {
             int status = 0;
             waitpid(child, &status, 0);
             outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
             outcome.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
         }
-        posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
         outcome.out = ReadWholeFile(outPath);
         outcome.err = ReadWholeFile(errPath);

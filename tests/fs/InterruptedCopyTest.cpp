@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "TempTree.h"
 #include "TemporaryFile.h"
 
@@ -41,23 +42,9 @@ class InterruptedCopyTest : public ::testing::Test {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
-        std::vector<std::string> arguments = {INTERRUPTED_COPY_CHILD, m_source, m_target, before};
-        std::vector<char*> argv;
-        for (auto& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        posix_spawnattr_t attributes;
-        posix_spawnattr_init(&attributes);
-        sigset_t all, none;
-        sigfillset(&all);
-        sigemptyset(&none);
-        posix_spawnattr_setsigdefault(&attributes, &all);
-        posix_spawnattr_setsigmask(&attributes, &none);
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-        pid_t child = -1;
-        EXPECT_EQ(posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), environ), 0);
-        posix_spawnattr_destroy(&attributes);
+        const pid_t child =
+            SpawnChild({INTERRUPTED_COPY_CHILD, m_source, m_target, before}, &actions);
+        EXPECT_GT(child, 0);
         posix_spawn_file_actions_destroy(&actions);
         close(channel[1]);
         return child;
