@@ -1,11 +1,24 @@
 #include "CCompareApp.h"
 
+#include <csignal>
+
 #include "CCompareDlg.h"
 #include "COXVersionInfo.h"
 #include "CProfile.h"
 #include "HelpTopics.h"
+#include "InterruptedCopyCleanup.h"
 #include "ProgramFile.h"
 #include "TraceLog.h"
+
+namespace {
+
+bool IsIgnored(int signal) {
+    struct sigaction current {};
+    return sigaction(signal, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
+           current.sa_handler == SIG_IGN;
+}
+
+}  // namespace
 
 CCompareApp::CCompareApp() = default;
 CCompareApp::~CCompareApp() = default;
@@ -22,8 +35,32 @@ bool CCompareApp::OnInit() {
 
     auto* mainWindow = new CCompareDlg(*m_pProfile);
     SetTopWindow(mainWindow);
+    InstallSignalHandlers();
     mainWindow->Show();
     return true;
+}
+
+// A signal that ends the program first removes the file of a copy in
+// progress. A request to end (SIGTERM, or SIGHUP when the session ends)
+// also saves the settings, as File > Exit does, once the main loop has it;
+// Ctrl-C ends at once.
+void CCompareApp::InstallSignalHandlers() {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        if (!IsIgnored(signal)) {
+            SetSignalHandler(signal, &CCompareApp::OnEndRequest);
+        }
+    }
+    InterruptedCopyCleanup::InstallHandlers({SIGINT, SIGTERM, SIGHUP});
+}
+
+// Ends as the signal asks, wherever the program stands: a compare, a copy
+// loop or a message box further up is never returned to, so nothing can
+// touch a window that closing would have destroyed.
+void CCompareApp::OnEndRequest(int signal) {
+    if (auto* window = dynamic_cast<CCompareDlg*>(wxTheApp->GetTopWindow())) {
+        window->SaveSettingsAndPlacement();
+    }
+    InterruptedCopyCleanup::RaiseWithDefaultAction(signal);
 }
 
 void CCompareApp::OnHelpTopics() {

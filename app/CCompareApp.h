@@ -8,8 +8,9 @@
 class CProfile;
 
 // The application: resets the trace log, reads the program's version and
-// runs the main window; the program ends when that window closes. Menu
-// commands the main window does not handle itself arrive here.
+// runs the main window; the program ends when that window closes, or when a
+// signal asks it to end (the settings are saved first on SIGTERM and
+// SIGHUP). Menu commands the main window does not handle itself arrive here.
 class CCompareApp : public wxApp {
   public:
     CCompareApp();
@@ -21,5 +22,8 @@ class CCompareApp : public wxApp {
     std::string m_strFileVersion;
 
   private:
+    void InstallSignalHandlers();
+    static void OnEndRequest(int signal);
+
     std::unique_ptr<CProfile> m_pProfile;
 };

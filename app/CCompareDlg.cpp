@@ -731,12 +731,13 @@ MessageLines CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination
         const std::string target = replacing
                                        ? destination.CellBytes(CResultGrid::kColumnFullPath, row)
                                        : destinationFolder + name;
-        switch (CopyCreatingFolders(sourcePath, target)) {
+        std::string reason;
+        switch (CopyCreatingFolders(sourcePath, target, &reason)) {
             case CopyOutcome::FolderNotCreated:
                 errors.Add("Unable to create folder " + GetFolderOfPath(target));
                 break;
             case CopyOutcome::NotCopied:
-                errors.Add("Unable to copy " + sourcePath + " to " + target);
+                errors.Add("Unable to copy " + sourcePath + " to " + target + ": " + reason);
                 break;
             case CopyOutcome::Copied:
                 destination.TakeLineFrom(source, row, target, targetName);
@@ -848,11 +849,15 @@ void CCompareDlg::RequestClose(PendingClose how) {
 void CCompareDlg::FinishClose(PendingClose how) {
     m_pendingClose = PendingClose::None;
     if (how == PendingClose::SavingSettings) {
-        SaveWindowPlacement();
-        SaveSettings();
+        SaveSettingsAndPlacement();
     }
     FreeResults();
     Destroy();
+}
+
+void CCompareDlg::SaveSettingsAndPlacement() {
+    SaveWindowPlacement();
+    SaveSettings();
 }
 
 void CCompareDlg::SaveSettings() {

@@ -92,6 +92,8 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     // through waits for the action to end; the window may be closing when
     // this returns, so the caller must not touch it afterwards.
     void RunFileAction(const std::function<void()>& action);
+    // Saves the settings and the window placement, as closing the window does.
+    void SaveSettingsAndPlacement();
 
   private:
     enum class PendingClose { None, SavingSettings, WithoutSaving };

@@ -1,7 +1,6 @@
 #include "CProfile.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +12,8 @@
 #include <optional>
 #include <utility>
 #include <vector>
+
+#include "UserFolders.h"
 
 namespace {
 
@@ -242,27 +243,13 @@ bool ReplaceFile(const std::string& path, std::string_view text) {
     return true;
 }
 
-std::string HomeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') {
-        return home;
-    }
-    const passwd* entry = getpwuid(getuid());
-    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
-}
-
 }  // namespace
 
 CProfile::CProfile(std::string path) : m_strPath(std::move(path)) {}
 
 std::string CProfile::DefaultPath() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    std::string folder = configHome != nullptr && configHome[0] == '/' ? std::string(configHome)
-                                                                       : HomeFolder() + "/.config";
-    if (!folder.ends_with('/')) {
-        folder += '/';
-    }
-    return folder + std::string(kFileName);
+    return BaseFolder(std::getenv("XDG_CONFIG_HOME"), HomeFolder() + "/.config") +
+           std::string(kFileName);
 }
 
 const std::string& CProfile::Path() const {

@@ -204,7 +204,8 @@ std::string CResultGrid::FolderText(bool leftSide) const {
 }
 
 bool CResultGrid::CopyReporting(const std::string& source, const std::string& target) {
-    switch (CopyCreatingFolders(source, target)) {
+    std::string reason;
+    switch (CopyCreatingFolders(source, target, &reason)) {
         case CopyOutcome::Copied:
             return true;
         case CopyOutcome::FolderNotCreated:
@@ -215,9 +216,9 @@ bool CResultGrid::CopyReporting(const std::string& source, const std::string& ta
         case CopyOutcome::NotCopied:
             break;
     }
-    ShowMessageBox(
-        "ERROR:  Unable to copy\n\n" + ToDisplayText(source) + "\n\nto\n\n" + ToDisplayText(target),
-        wxOK | wxICON_ERROR, this);
+    ShowMessageBox("ERROR:  Unable to copy\n\n" + ToDisplayText(source) + "\n\nto\n\n" +
+                       ToDisplayText(target) + "\n\n" + ToDisplayText(reason),
+                   wxOK | wxICON_ERROR, this);
     return false;
 }
 

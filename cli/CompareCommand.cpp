@@ -40,7 +40,7 @@ std::string EscapeName(const std::string& name) {
 CompareCommand::CompareCommand(const CommandLine& line, std::FILE* out, std::FILE* err,
                                const volatile std::sig_atomic_t& interrupted)
     : m_line(line),
-      m_out(out),
+      m_output(out),
       m_err(err),
       m_interrupted(interrupted),
       m_progress(err),
@@ -59,11 +59,17 @@ int CompareCommand::Run() {
 
     const bool finished = m_engine.Run();
     m_progress.Clear();
+    if (finished) {
+        m_output.Printf("%s%s\n", m_engine.m_strCounts.c_str(), m_engine.m_strVerdict.c_str());
+    }
+    // A failed write aborted the engine too: that is trouble, not an interrupt.
+    if (!m_output.Finish()) {
+        m_output.ReportTo(m_err);
+        return kTrouble;
+    }
     if (!finished) {
         return kInterrupted;
     }
-    std::fputs(m_engine.m_strCounts.c_str(), m_out);
-    std::fprintf(m_out, "%s\n", m_engine.m_strVerdict.c_str());
     if (!m_engine.IsComplete()) {
         return kTrouble;
     }
@@ -108,6 +114,9 @@ void CompareCommand::ShowRow(size_t, const ResultRow& row, RowStatus status) {
     if (m_line.brief && status == RowStatus::Identical) {
         return;
     }
-    std::fprintf(m_out, "%s\t%s\t%s\n", LegendText(status), EscapeName(row.szLeftName).c_str(),
-                 EscapeName(row.szRightName).c_str());
+    m_output.Printf("%s\t%s\t%s\n", LegendText(status), EscapeName(row.szLeftName).c_str(),
+                    EscapeName(row.szRightName).c_str());
+    if (m_output.Failed()) {
+        m_engine.m_bAbort = true;  // no one reads the rest
+    }
 }

@@ -4,12 +4,14 @@
 #include <cstdio>
 
 #include "CCompareEngine.h"
+#include "CheckedOutput.h"
 #include "CommandLine.h"
 #include "CompareHost.h"
 #include "ProgressLine.h"
 
 // Runs one compare for vantrel-compare: checks the folders, runs the engine,
 // prints each row, the counts and the verdict, and gives the exit status.
+// Output that cannot be written ends the run as trouble, with the reason.
 class CompareCommand : public CompareHost {
   public:
     static constexpr int kSame = 0;
@@ -35,7 +37,7 @@ class CompareCommand : public CompareHost {
     void PollInterrupt();
 
     const CommandLine& m_line;
-    std::FILE* m_out;
+    CheckedOutput m_output;
     std::FILE* m_err;
     const volatile std::sig_atomic_t& m_interrupted;
     ProgressLine m_progress;

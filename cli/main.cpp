@@ -2,6 +2,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "CheckedOutput.h"
 #include "CommandLine.h"
 #include "CompareCommand.h"
 
@@ -13,17 +14,26 @@ void OnInterrupt(int) {
     g_interrupted = 1;
 }
 
+// Prints `text` to standard output; the exit status.
+int PrintOut(const char* text) {
+    CheckedOutput out(stdout);
+    out.Printf("%s", text);
+    if (!out.Finish()) {
+        out.ReportTo(stderr);
+        return CompareCommand::kTrouble;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const CommandLine line = CommandLine::Parse(argc, argv);
     switch (line.action) {
         case CommandLine::Action::Help:
-            std::fputs(UsageText(), stdout);
-            return 0;
+            return PrintOut(UsageText());
         case CommandLine::Action::Version:
-            std::printf("vantrel-compare (Vantrel) %s\n", VANTREL_FILE_VERSION);
-            return 0;
+            return PrintOut("vantrel-compare (Vantrel) " VANTREL_FILE_VERSION "\n");
         case CommandLine::Action::UsageError:
             std::fprintf(stderr, "vantrel-compare: %s\nTry 'vantrel-compare --help'.\n",
                          line.error.c_str());

@@ -9,11 +9,12 @@
 #include "TraceLog.h"
 #include "ZrFileCopy.h"
 
-CopyOutcome CopyCreatingFolders(const std::string& source, const std::string& target) {
+CopyOutcome CopyCreatingFolders(const std::string& source, const std::string& target,
+                                std::string* reason) {
     if (!CreateFolderChain(GetFolderOfPath(target))) {
         return CopyOutcome::FolderNotCreated;
     }
-    if (!ZrFileCopy(source, target, true, true)) {
+    if (!ZrFileCopy(source, target, true, true, reason)) {
         return CopyOutcome::NotCopied;
     }
     return CopyOutcome::Copied;

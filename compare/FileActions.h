@@ -15,8 +15,10 @@ enum class CopyOutcome {
 
 // Copies `source` over `target` (times and permissions kept), creating the
 // folders the target needs first. A failed copy leaves any existing target
-// as it was.
-CopyOutcome CopyCreatingFolders(const std::string& source, const std::string& target);
+// as it was; when the copy itself failed, `reason` (when given) receives the
+// system's reason.
+CopyOutcome CopyCreatingFolders(const std::string& source, const std::string& target,
+                                std::string* reason = nullptr);
 
 // Removes the file `path`; the system's reason when it cannot.
 std::optional<std::string> RemoveFile(const std::string& path);

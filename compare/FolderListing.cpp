@@ -6,6 +6,7 @@
 
 #include "NameList.h"
 #include "PathText.h"
+#include "TemporaryFile.h"
 #include "WorkerThread.h"
 
 struct FolderListing::Shared {
@@ -64,6 +65,9 @@ void FolderListing::List(const std::shared_ptr<Shared>& shared, const std::strin
     CUncIterator iterator(searchPattern);
     iterator.Start(true, false, recurse, false);
     for (; !iterator.IsEmpty(); iterator.Next()) {
+        if (TemporaryFile::IsTemporaryName(iterator.GetFindData().name)) {
+            continue;  // the file of a copy under way or cut short, not the user's
+        }
         // The listing read each file's status already; it is kept, not asked again.
         CFileStatus file = CFileStatus::FromStat(iterator.Full(), iterator.GetFindData().status);
         const std::lock_guard lock(shared->mutex);

@@ -36,16 +36,16 @@ bool IsFolder(const std::string& path) {
 }
 
 // A file standing where the folder should be is a failure, not a folder.
-bool EnsureFolder(const std::string& folder) {
+bool EnsureFolder(const std::string& folder, mode_t mode) {
     if (IsFolder(folder)) {
         return true;
     }
-    return mkdir(folder.c_str(), 0777) == 0 || (errno == EEXIST && IsFolder(folder));
+    return mkdir(folder.c_str(), mode) == 0 || (errno == EEXIST && IsFolder(folder));
 }
 
 }  // namespace
 
-bool CreateFolderChain(const std::string& path) {
+bool CreateFolderChain(const std::string& path, mode_t mode) {
     if (path.empty()) {
         return false;
     }
@@ -53,12 +53,12 @@ bool CreateFolderChain(const std::string& path) {
         return true;  // the usual case when copying many files: one query
     }
     for (size_t i = 1; i < path.size(); ++i) {
-        if (path[i] == '/' && path[i - 1] != '/' && !EnsureFolder(path.substr(0, i + 1))) {
+        if (path[i] == '/' && path[i - 1] != '/' && !EnsureFolder(path.substr(0, i + 1), mode)) {
             return false;
         }
     }
     if (path.back() != '/') {
-        return EnsureFolder(path);
+        return EnsureFolder(path, mode);
     }
     return true;
 }

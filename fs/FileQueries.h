@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <string>
 
@@ -15,5 +17,6 @@ int64_t GetFileSize64(const std::string& path);
 bool PathExists(const std::string& path);
 // Creates every missing folder of `path`, absolute or relative; the root is
 // never created. A level that exists as a file counts as existing. False
-// when `path` is empty or a level cannot be created.
-bool CreateFolderChain(const std::string& path);
+// when `path` is empty or a level cannot be created. New folders get `mode`
+// (less the umask).
+bool CreateFolderChain(const std::string& path, mode_t mode = 0777);

@@ -5,11 +5,13 @@
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "FileQueries.h"
 #include "PathText.h"
 #include "Stopwatch.h"
+#include "UserFolders.h"
 
 namespace {
 
@@ -46,8 +48,22 @@ std::string LocalTimeText() {
 
 }  // namespace
 
+std::string PlaceTraceLog(const std::string& programPath, const char* stateHome,
+                          const std::string& home) {
+    const std::string besideProgram = ReplaceExtension(programPath, ".LOG");
+    const std::string programFolder = GetFolderOfPath(programPath);
+    if (access(programFolder.empty() ? "." : programFolder.c_str(), W_OK) == 0) {
+        return besideProgram;
+    }
+    const std::string folder = BaseFolder(stateHome, home + "/.local/state") + "vantrel/";
+    // Private to the user, as the state folder's convention asks.
+    CreateFolderChain(folder, 0700);
+    return folder + GetBaseName(programPath) + ".LOG";
+}
+
 const std::string& TraceLogPath() {
-    static const std::string path = ReplaceExtension(ProgramPath(), ".LOG");
+    static const std::string path =
+        PlaceTraceLog(ProgramPath(), std::getenv("XDG_STATE_HOME"), HomeFolder());
     return path;
 }
 

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -14,8 +13,11 @@
 #include <vector>
 
 #include "FileQueries.h"
+#include "InterruptedCopyCleanup.h"
 #include "PathText.h"
+#include "StaleTemporaryFiles.h"
 #include "SystemCalls.h"
+#include "TemporaryFile.h"
 #include "TraceLog.h"
 #include "UniqueFd.h"
 
@@ -24,25 +26,71 @@ namespace {
 constexpr size_t kCopyChunk = 8u << 20;     // bytes per in-kernel copy request
 constexpr size_t kBufferSize = 256u << 10;  // bytes per read/write when copying by hand
 
-void LogFailure(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void LogFailure(const char* format, ...) {
+// Writes one failure line to the trace log, with ": " and the reason after
+// the message when `logReason` is set, and hands `reason` to the caller.
+void Report(std::string* reasonOut, const std::string& reason, bool logReason, const char* format,
+            va_list arguments) {
     char message[512];
-    va_list arguments;
-    va_start(arguments, format);
     std::vsnprintf(message, sizeof message, format, arguments);
-    va_end(arguments);
-    TraceLogText(message);
+    TraceLogText(logReason ? message + (": " + reason) : std::string(message));
+    if (reasonOut != nullptr) {
+        *reasonOut = reason;
+    }
 }
 
-// Opens a regular file with an advisory lock; -1 when it cannot be opened,
-// is not a regular file (never a FIFO or device) or is locked by another.
-UniqueFd OpenLocked(const std::string& path, int flags, int lockKind, struct stat& info) {
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+// The copy's result, 0, for a failure found by this routine: its log line does not repeat the
+// reason.
+int Fail(std::string* reasonOut, const std::string& reason, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+int Fail(std::string* reasonOut, const std::string& reason, const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    Report(reasonOut, reason, false, format, arguments);
+    va_end(arguments);
+    return 0;
+}
+
+// The copy's result, 0, for a system call that failed, errno saying why;
+// the log line says it too.
+int FailOnError(std::string* reasonOut, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+int FailOnError(std::string* reasonOut, const char* format, ...) {
+    const std::string reason = std::strerror(errno);
+    va_list arguments;
+    va_start(arguments, format);
+    Report(reasonOut, reason, true, format, arguments);
+    va_end(arguments);
+    return 0;
+}
+
+std::string NotRegularReason(const struct stat& info) {
+    return S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+}
+
+// Opens a regular file with an advisory lock. Not open, with `reason` set,
+// when it cannot be opened, is not a regular file (never a FIFO or device)
+// or is locked by another.
+UniqueFd OpenLocked(const std::string& path, int flags, int lockKind, struct stat& info,
+                    std::string& reason) {
+    if (stat(path.c_str(), &info) != 0) {
+        reason = std::strerror(errno);
+        return UniqueFd();
+    }
+    if (!S_ISREG(info.st_mode)) {
+        reason = NotRegularReason(info);
         return UniqueFd();
     }
     UniqueFd fd(open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!fd.IsOpen() || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        flock(fd.Get(), lockKind | LOCK_NB) != 0) {
+    if (!fd.IsOpen() || fstat(fd.Get(), &info) != 0) {
+        reason = std::strerror(errno);
+        return UniqueFd();
+    }
+    if (!S_ISREG(info.st_mode)) {
+        reason = NotRegularReason(info);
+        return UniqueFd();
+    }
+    if (flock(fd.Get(), lockKind | LOCK_NB) != 0) {
+        reason = errno == EWOULDBLOCK ? "Locked by another program" : std::strerror(errno);
         return UniqueFd();
     }
     return fd;
@@ -50,10 +98,23 @@ UniqueFd OpenLocked(const std::string& path, int flags, int lockKind, struct sta
 
 // Opens an existing target for replacing; not open when it is read-only
 // (its owner lacks write permission, whoever we are) or cannot be opened.
-UniqueFd OpenWritableTarget(const std::string& path) {
+UniqueFd OpenWritableTarget(const std::string& path, std::string& reason) {
     struct stat info {};
-    UniqueFd fd = OpenLocked(path, O_WRONLY, LOCK_EX, info);
-    return (info.st_mode & S_IWUSR) != 0 ? std::move(fd) : UniqueFd();
+    UniqueFd fd = OpenLocked(path, O_WRONLY, LOCK_EX, info, reason);
+    if (fd.IsOpen() && (info.st_mode & S_IWUSR) == 0) {
+        reason = std::strerror(EACCES);
+        return UniqueFd();
+    }
+    return fd;
+}
+
+// Stops a copy under way once a signal ends the program.
+bool Interrupted() {
+    if (InterruptedCopyCleanup::SignalArrived()) {
+        errno = EINTR;
+        return true;
+    }
+    return false;
 }
 
 // Where the content really goes: through a link to the file it names.
@@ -85,7 +146,7 @@ bool WriteAll(SystemCalls& calls, int fd, const char* data, size_t count) {
 
 bool CopyByHand(SystemCalls& calls, int in, int out) {
     std::vector<char> buffer(kBufferSize);
-    for (;;) {
+    while (!Interrupted()) {
         const ssize_t got = calls.Read(in, buffer.data(), buffer.size());
         if (got < 0) {
             if (errno == EINTR) {
@@ -100,13 +161,14 @@ bool CopyByHand(SystemCalls& calls, int in, int out) {
             return false;
         }
     }
+    return false;
 }
 
 // Copies the whole content, in the kernel where the file systems allow it.
 bool CopyContent(int in, int out) {
     SystemCalls& calls = SystemCalls::Current();
     bool copiedAny = false;
-    for (;;) {
+    while (!Interrupted()) {
         const ssize_t copied = calls.CopyFileRange(in, out, kCopyChunk);
         if (copied > 0) {
             copiedAny = true;
@@ -125,6 +187,7 @@ bool CopyContent(int in, int out) {
         }
         return CopyByHand(calls, in, out);
     }
+    return false;
 }
 
 mode_t DefaultFileMode() {
@@ -133,92 +196,72 @@ mode_t DefaultFileMode() {
     return 0666 & ~mask;
 }
 
-// A temporary file beside `target`, removed again unless Commit succeeds.
-class TemporaryFile {
-  public:
-    explicit TemporaryFile(const std::string& target) {
-        std::string folder = GetFolderOfPath(target);
-        m_path = (folder.empty() ? std::string("./") : folder) + ".vantrel-XXXXXX";
-        m_fd = UniqueFd(mkostemp(m_path.data(), O_CLOEXEC));
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        m_fd.Close();
-        if (!m_bCommitted) {
-            SystemCalls::Current().Unlink(m_path.c_str());
-        }
-    }
-
-    bool IsOpen() const { return m_fd.IsOpen(); }
-    int Fd() const { return m_fd.Get(); }
-    bool Close() { return m_fd.Close(); }
-    bool Commit(const std::string& target) {
-        m_bCommitted = SystemCalls::Current().Rename(m_path.c_str(), target.c_str()) == 0;
-        return m_bCommitted;
-    }
-
-  private:
-    std::string m_path;
-    UniqueFd m_fd;
-    bool m_bCommitted = false;
-};
-
 }  // namespace
 
 int ZrFileCopy(const std::string& source, const std::string& target, bool overwrite,
-               bool keepAttributes) {
+               bool keepAttributes, std::string* reason) {
+    errno = 0;
     if (!FileExists(source)) {
-        LogFailure("ERROR: ZrFileCopy failed.  Source file does not exist: \"%s\"", source.c_str());
-        return 0;
+        return Fail(reason, std::strerror(errno != 0 ? errno : ENOENT),
+                    "ERROR: ZrFileCopy failed.  Source file does not exist: \"%s\"",
+                    source.c_str());
     }
     if (FileExists(target) && !overwrite) {
-        LogFailure(
-            "ERROR: ZrFileCopy failed.  Target file exists and overwrite flag was not "
-            "specified: \"%s\"",
-            target.c_str());
-        return 0;
+        return Fail(reason, std::strerror(EEXIST),
+                    "ERROR: ZrFileCopy failed.  Target file exists and overwrite flag was not "
+                    "specified: \"%s\"",
+                    target.c_str());
     }
     struct stat sourceInfo {};
-    const UniqueFd in = OpenLocked(source, O_RDONLY, LOCK_SH, sourceInfo);
+    std::string why;
+    const UniqueFd in = OpenLocked(source, O_RDONLY, LOCK_SH, sourceInfo, why);
     if (!in.IsOpen()) {
-        LogFailure("ERROR: ZrFileCopy failed.  Unable to open source file \"%s\"", source.c_str());
-        return 0;
+        return Fail(reason, why, "ERROR: ZrFileCopy failed.  Unable to open source file \"%s\"",
+                    source.c_str());
     }
 
     // An existing target must be a writable regular file that no one else
     // holds locked; it stays locked until it has been replaced.
     const std::string destination = ResolveTarget(target);
     const bool replacing = PathExists(destination);
-    const UniqueFd oldTarget = replacing ? OpenWritableTarget(destination) : UniqueFd();
+    const UniqueFd oldTarget = replacing ? OpenWritableTarget(destination, why) : UniqueFd();
+    const auto cannotCreate = [&] {
+        return Fail(reason, why,
+                    "ERROR: ZrFileCopy failed.  Unable to open/create target file \"%s\"",
+                    target.c_str());
+    };
+    if (replacing && !oldTarget.IsOpen()) {
+        return cannotCreate();
+    }
+    static StaleTemporaryFiles staleFiles;
+    staleFiles.RemoveFrom(GetFolderOfPath(destination));
     TemporaryFile copy(destination);
-    if ((replacing && !oldTarget.IsOpen()) || !copy.IsOpen()) {
-        LogFailure("ERROR: ZrFileCopy failed.  Unable to open/create target file \"%s\"",
-                   target.c_str());
-        return 0;
+    if (!copy.IsOpen()) {
+        why = std::strerror(copy.Error());
+        return cannotCreate();
     }
 
+    const auto cannotCopy = [&] {
+        return FailOnError(reason, "ERROR: ZrFileCopy failed.  Unable to copy \"%s\" to \"%s\"",
+                           source.c_str(), target.c_str());
+    };
     if (!CopyContent(in.Get(), copy.Fd())) {
-        LogFailure("ERROR: ZrFileCopy failed.  Unable to copy \"%s\" to \"%s\": %s", source.c_str(),
-                   target.c_str(), std::strerror(errno));
-        return 0;
+        return cannotCopy();
     }
     const mode_t mode = keepAttributes ? (sourceInfo.st_mode & 07777) : DefaultFileMode();
     const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
     if (fchmod(copy.Fd(), mode) != 0 || futimens(copy.Fd(), times) != 0) {
-        LogFailure("ERROR: ZrFileCopy failed.  Unable to set times and permissions of \"%s\": %s",
-                   target.c_str(), std::strerror(errno));
-        return 0;
+        return FailOnError(
+            reason, "ERROR: ZrFileCopy failed.  Unable to set times and permissions of \"%s\"",
+            target.c_str());
     }
     if (!copy.Close()) {
-        LogFailure("ERROR: ZrFileCopy failed.  Unable to copy \"%s\" to \"%s\": %s", source.c_str(),
-                   target.c_str(), std::strerror(errno));
-        return 0;
+        return cannotCopy();
     }
     if (!copy.Commit(destination)) {
-        LogFailure("ERROR: ZrFileCopy failed.  Unable to replace target file \"%s\": %s",
-                   target.c_str(), std::strerror(errno));
-        return 0;
+        return FailOnError(reason,
+                           "ERROR: ZrFileCopy failed.  Unable to replace target file \"%s\"",
+                           target.c_str());
     }
     return 1;
 }

@@ -10,9 +10,12 @@
 // target's folder, which replaces the target only when complete. An
 // existing target must be writable by its owner (a read-only target is
 // refused). Both files carry advisory locks while copying. The target's
-// folder must exist.
+// folder must exist. Temporary files that interrupted copies left in that
+// folder over an hour ago are removed (StaleTemporaryFiles). A signal that
+// ends the program stops the copy and removes its temporary file.
 //
 // Returns 1 on success; on failure writes one line to the trace log,
-// leaves the target as it was and returns 0.
+// leaves the target as it was, puts the system's reason into `reason` when
+// given ("Permission denied", "No space left on device") and returns 0.
 int ZrFileCopy(const std::string& source, const std::string& target, bool overwrite,
-               bool keepAttributes);
+               bool keepAttributes, std::string* reason = nullptr);

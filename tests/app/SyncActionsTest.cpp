@@ -158,7 +158,7 @@ TEST_F(SyncActionsTest, AFailedCopyIsReportedAndTheOthersStillGo) {
     ASSERT_EQ(messages.texts.size(), 2u);
     EXPECT_EQ(messages.texts[1],
               "The following errors occured while copying files:\n\nUnable to copy " + m_left +
-                  "b.txt to " + m_right + "b.txt\n");
+                  "b.txt to " + m_right + "b.txt: Permission denied\n");
     EXPECT_EQ(m_tree.ReadFile("right/b.txt"), "old");
     EXPECT_EQ(m_tree.ReadFile("right/a.txt"), "a");
     EXPECT_EQ(m_tree.ReadFile("right/c.txt"), "c");
@@ -302,12 +302,23 @@ TEST_F(SyncActionsTest, CopyOntoAReadOnlyFileChangesNothing) {
     AnsweredMessages messages(wxOK);
     UseMenu(window.LeftGrid(), 0, CResultGrid::ID_COPY_THERE);
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0],
-              "ERROR:  Unable to copy\n\n" + m_left + "a.txt\n\nto\n\n" + locked);
+    EXPECT_EQ(messages.texts[0], "ERROR:  Unable to copy\n\n" + m_left + "a.txt\n\nto\n\n" +
+                                     locked + "\n\nPermission denied");
     EXPECT_EQ(m_tree.ReadFile("right/a.txt"), "old!");
     EXPECT_EQ(GridView(window.LeftGrid()), left);
     EXPECT_EQ(GridView(window.RightGrid()), right);
     EXPECT_FALSE(Shown(CCompareDlg::IDC_COMPARE_AGAIN));
+}
+
+TEST_F(SyncActionsTest, ACopyOntoAFolderNamesTheSystemsReason) {
+    m_tree.WriteFile("left/a.txt", "new");
+    m_tree.MakeDir("right/a.txt");
+    CCompareDlg& window = Compare();
+    AnsweredMessages messages(wxOK);
+    UseMenu(window.LeftGrid(), 0, CResultGrid::ID_COPY_THERE);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "ERROR:  Unable to copy\n\n" + m_left + "a.txt\n\nto\n\n" +
+                                     m_right + "a.txt\n\nIs a directory");
 }
 
 // Refuses every removal with "Permission denied".

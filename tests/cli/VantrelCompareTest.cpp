@@ -4,7 +4,6 @@
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-
 #include <unistd.h>
 
 #include <chrono>
@@ -13,52 +12,62 @@
 #include <thread>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "TempTree.h"
 #include "TooDeepFolders.h"
 
 namespace {
 
 struct Outcome {
-    int exitStatus = -1;
+    int exitStatus = -1;  // -1 when ended by a signal
+    int signal = 0;       // the signal that ended it
     std::string out;
     std::string err;
 };
 
 class VantrelCompareTest : public ::testing::Test {
   protected:
-    Outcome Run(std::vector<std::string> arguments) {
-        const pid_t child = Start(std::move(arguments));
+    // Runs vantrel-compare with `arguments` to its end; its standard output
+    // goes to `outFd` when given, else to a file that is read back.
+    Outcome Run(std::vector<std::string> arguments, int outFd = -1) {
+        const pid_t child = Start(std::move(arguments), outFd);
         int status = 0;
         if (child > 0) {
             waitpid(child, &status, 0);
         }
-        return Finish(child > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+        return Finish(child > 0 ? status : -1);
     }
 
-    // Starts vantrel-compare with its output going to files; 0 on failure.
-    pid_t Start(std::vector<std::string> arguments) {
+    // Starts vantrel-compare as Run does, with every signal at its default
+    // action, as from a shell; -1 when it cannot be started.
+    pid_t Start(std::vector<std::string> arguments, int outFd = -1) {
         arguments.insert(arguments.begin(), VANTREL_COMPARE_PATH);
-        std::vector<char*> argv;
-        for (auto& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, OutPath().c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (outFd >= 0) {
+            posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, 1, OutPath().c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        }
         posix_spawn_file_actions_addopen(&actions, 2, ErrPath().c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t child = 0;
-        if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-            child = 0;
-        }
+        const pid_t child = SpawnChild(arguments, &actions);
         posix_spawn_file_actions_destroy(&actions);
         return child;
     }
 
-    Outcome Finish(int exitStatus) {
-        return {exitStatus, ReadWholeFile(OutPath()), ReadWholeFile(ErrPath())};
+    // The outcome of a child that ended with wait status `status` (-1: it
+    // never ran).
+    Outcome Finish(int status) {
+        Outcome outcome;
+        if (status != -1) {
+            outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            outcome.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+        }
+        outcome.out = ReadWholeFile(OutPath());
+        outcome.err = ReadWholeFile(ErrPath());
+        return outcome;
     }
 
     std::string OutPath() const { return output.Path("out"); }
@@ -139,6 +148,33 @@ TEST_F(VantrelCompareTest, AnswersHelpAndVersion) {
     EXPECT_EQ(version.out, "vantrel-compare (Vantrel) 1.00\n");
 }
 
+TEST_F(VantrelCompareTest, OutputThatCannotBeWrittenExitsTwoWithTheReason) {
+    tree.WriteFile("L/a", "x");
+    tree.WriteFile("R/b", "x");
+    const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{tree.Path("L"), tree.Path("R")},
+          std::vector<std::string>{"--help"}}) {
+        const Outcome outcome = Run(arguments, full);
+        EXPECT_EQ(outcome.exitStatus, 2) << arguments[0];
+        EXPECT_EQ(outcome.err, "vantrel-compare: write error: No space left on device\n");
+    }
+    close(full);
+}
+
+TEST_F(VantrelCompareTest, AReaderThatWentAwayEndsItBySigpipe) {
+    tree.WriteFile("L/a", "x");
+    tree.WriteFile("R/b", "x");
+    int channel[2];
+    ASSERT_EQ(pipe2(channel, O_CLOEXEC), 0);
+    close(channel[0]);
+    const Outcome outcome = Run({tree.Path("L"), tree.Path("R")}, channel[1]);
+    close(channel[1]);
+    EXPECT_EQ(outcome.signal, SIGPIPE);
+    EXPECT_EQ(outcome.err, "");
+}
+
 TEST_F(VantrelCompareTest, AFolderThatCannotBeListedIsNamedAndTheRunExitsTwo) {
     tree.WriteFile("L/same.txt", "s");
     tree.WriteFile("R/same.txt", "s");
@@ -202,5 +238,5 @@ TEST_F(VantrelCompareTest, CtrlCDuringALargePairEndsTheRunAsInterrupted) {
     }
     kill(child, SIGINT);
     EXPECT_EQ(ExitStatusWithin(child, std::chrono::seconds(10)), 130);
-    EXPECT_EQ(Finish(0).out, "");
+    EXPECT_EQ(ReadWholeFile(OutPath()), "");
 }

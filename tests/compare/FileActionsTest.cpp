@@ -30,7 +30,9 @@ TEST(CopyCreatingFoldersTest, AReadOnlyTargetIsRefusedAndKept) {
     const std::string source = tree.WriteFile("left/x.txt", "new");
     const std::string target = tree.WriteFile("right/x.txt", "old");
     ASSERT_EQ(chmod(target.c_str(), 0444), 0);
-    EXPECT_EQ(CopyCreatingFolders(source, target), CopyOutcome::NotCopied);
+    std::string reason;
+    EXPECT_EQ(CopyCreatingFolders(source, target, &reason), CopyOutcome::NotCopied);
+    EXPECT_EQ(reason, "Permission denied");
     EXPECT_EQ(tree.ReadFile("right/x.txt"), "old");
 }
 

@@ -22,6 +22,16 @@ std::vector<CFileStatus> ListWhole(const std::string& folder) {
     return listing.Take();
 }
 
+// The files' names relative to `folder`, in the listing's order.
+std::vector<std::string> RelativeNames(const std::vector<CFileStatus>& files,
+                                       const std::string& folder) {
+    std::vector<std::string> names;
+    for (const CFileStatus& file : files) {
+        names.push_back(file.m_szFullName.substr(folder.size()));
+    }
+    return names;
+}
+
 }  // namespace
 
 TEST(FolderListing, ListsTheWholeTreeSortedWithoutRegardToCase) {
@@ -30,10 +40,7 @@ TEST(FolderListing, ListsTheWholeTreeSortedWithoutRegardToCase) {
         tree.WriteFile(std::string("L/") + name, name);
     }
     const std::vector<CFileStatus> files = ListWhole(tree.Path("L/"));
-    std::vector<std::string> names;
-    for (const CFileStatus& file : files) {
-        names.push_back(file.m_szFullName.substr(tree.Path("L/").size()));
-    }
+    const std::vector<std::string> names = RelativeNames(files, tree.Path("L/"));
     // Equal but for case, names keep the order they were listed in.
     ASSERT_EQ(names.size(), 5u);
     EXPECT_EQ((std::set<std::string>{names[0], names[1]}),
@@ -42,6 +49,16 @@ TEST(FolderListing, ListsTheWholeTreeSortedWithoutRegardToCase) {
     EXPECT_EQ(names[3], "C/y");
     EXPECT_EQ(names[4], "c/z");
     EXPECT_EQ(files[2].m_size, 5u);
+}
+
+TEST(FolderListing, LeavesOutTheTemporaryFilesOfCopies) {
+    TempTree tree;
+    for (const char* name : {"a.txt", ".vantrel-Ab12Cd", "sub/.vantrel-XYZ789", ".vantrel-Ab12C",
+                             ".vantrel-Ab12Cde", ".hidden"}) {
+        tree.WriteFile(std::string("L/") + name, name);
+    }
+    EXPECT_EQ(RelativeNames(ListWhole(tree.Path("L/")), tree.Path("L/")),
+              (std::vector<std::string>{".hidden", ".vantrel-Ab12C", ".vantrel-Ab12Cde", "a.txt"}));
 }
 
 // Stop hands over at once what was listed, and the listing adds nothing

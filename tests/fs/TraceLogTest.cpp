@@ -7,8 +7,11 @@
 #include <sstream>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "FileQueries.h"
 #include "TempTree.h"
+#include "Unprivileged.h"
 
 namespace {
 
@@ -30,6 +33,36 @@ double ElapsedOf(const std::string& line) {
 TEST(TraceLog, LivesBesideTheProgramUnderItsBaseNameWithLogExtension) {
     const std::string program = std::filesystem::read_symlink("/proc/self/exe").string();
     EXPECT_EQ(TraceLogPath(), program + ".LOG");
+}
+
+// An installed program's folder is not the user's to write: the log goes
+// to the user's state folder, which is made for it.
+TEST(TraceLog, GoesBesideAWritableProgramElseIntoTheUsersStateFolder) {
+    TempTree tree;
+    EXPECT_EQ(PlaceTraceLog(tree.MakeDir("own") + "/Vantrel", "/state", "/home"),
+              tree.Path("own/Vantrel.LOG"));
+
+    const std::string installed = tree.MakeDir("bin") + "/Vantrel";
+    const std::string state = tree.MakeDir("state");
+    const std::string home = tree.MakeDir("home");
+    for (const std::string& folder : {state, home}) {
+        ASSERT_EQ(chmod(folder.c_str(), 0777), 0);  // for whoever runs the check
+    }
+    ASSERT_EQ(chmod(tree.Path("bin").c_str(), 0555), 0);
+    const std::string places = RunUnprivileged([&] {
+        std::string text;
+        for (const char* stateHome :
+             {state.c_str(), "", "relative/state", static_cast<const char*>(nullptr)}) {
+            text += PlaceTraceLog(installed, stateHome, home) + "\n";
+        }
+        return text;
+    });
+    const std::string inHome = home + "/.local/state/vantrel/Vantrel.LOG\n";
+    EXPECT_EQ(places, state + "/vantrel/Vantrel.LOG\n" + inHome + inHome + inHome);
+    struct stat info {};
+    ASSERT_EQ(stat((state + "/vantrel").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_TRUE(FileExists(home + "/.local/state/vantrel"));
 }
 
 TEST(TraceLog, ResetRemovesTheLogUntilTheFirstMessage) {

@@ -128,14 +128,21 @@ TEST_F(ZrFileCopyTest, EachDetectedFailureWritesOneLogLineAndReturnsZero) {
     chmod(readOnly.c_str(), 0444);
     const std::string folder = tree.MakeDir("folder");
 
-    EXPECT_EQ(ZrFileCopy(tree.Path("missing"), tree.Path("x"), true, true), 0);
-    EXPECT_EQ(ZrFileCopy(source, existing, false, true), 0);
-    EXPECT_EQ(ZrFileCopy(folder, tree.Path("x"), true, true), 0);
-    EXPECT_EQ(ZrFileCopy(source, readOnly, true, true), 0);
-    EXPECT_EQ(ZrFileCopy(source, tree.Path("no/such/folder/x"), true, true), 0);
+    // The system's reason for each failure goes back to the caller.
+    const auto reasonOf = [](const std::string& from, const std::string& to, bool overwrite) {
+        std::string reason = "none given";
+        EXPECT_EQ(ZrFileCopy(from, to, overwrite, true, &reason), 0) << from << " " << to;
+        return reason;
+    };
+    EXPECT_EQ(reasonOf(tree.Path("missing"), tree.Path("x"), true), "No such file or directory");
+    EXPECT_EQ(reasonOf(source, existing, false), "File exists");
+    EXPECT_EQ(reasonOf(folder, tree.Path("x"), true), "Is a directory");
+    EXPECT_EQ(reasonOf(source, readOnly, true), "Permission denied");
+    EXPECT_EQ(reasonOf(source, tree.Path("no/such/folder/x"), true), "No such file or directory");
+    EXPECT_EQ(reasonOf(source, folder, true), "Is a directory");
 
     const std::string log = Log();
-    EXPECT_EQ(LogLines(), 5u);
+    EXPECT_EQ(LogLines(), 6u);
     EXPECT_NE(log.find(") ERROR: ZrFileCopy failed.  Source file does not exist: \"" +
                        tree.Path("missing") + "\"\n"),
               std::string::npos);
@@ -146,6 +153,7 @@ TEST_F(ZrFileCopyTest, EachDetectedFailureWritesOneLogLineAndReturnsZero) {
               std::string::npos);
     EXPECT_NE(log.find("Unable to open/create target file \"" + tree.Path("no/such/folder/x")),
               std::string::npos);
+    EXPECT_NE(log.find("Unable to open/create target file \"" + folder + "\""), std::string::npos);
     EXPECT_EQ(tree.ReadFile("existing"), "old");
     EXPECT_EQ(tree.ReadFile("readonly"), "old");
     EXPECT_FALSE(tree.Exists("x"));
@@ -156,7 +164,9 @@ TEST_F(ZrFileCopyTest, RefusesATargetLockedByAnotherCopy) {
     const std::string target = tree.WriteFile("dst", "old");
     UniqueFd holder(open(target.c_str(), O_RDONLY));
     ASSERT_EQ(flock(holder.Get(), LOCK_EX), 0);
-    EXPECT_EQ(ZrFileCopy(source, target, true, true), 0);
+    std::string reason;
+    EXPECT_EQ(ZrFileCopy(source, target, true, true, &reason), 0);
+    EXPECT_EQ(reason, "Locked by another program");
     EXPECT_EQ(tree.ReadFile("dst"), "old");
 }
 
@@ -183,7 +193,9 @@ TEST_F(ZrFileCopyTest, CopyLeavesTargetIntactWhenWritesFail) {
     tree.SetTimes("dst", 1000000000);
     for (const int error : {ENOSPC, EIO}) {
         FailingWrites failing(error, 300000);
-        EXPECT_EQ(ZrFileCopy(source, target, true, true), 0);
+        std::string reason;
+        EXPECT_EQ(ZrFileCopy(source, target, true, true, &reason), 0);
+        EXPECT_EQ(reason, std::strerror(error));
     }
     EXPECT_EQ(tree.ReadFile("dst"), "precious");
     EXPECT_EQ(StatOf(target).st_mtim.tv_sec, 1000000000);
