@@ -37,10 +37,7 @@ class HangingReadTest : public MainWindowTest {
 }  // namespace
 
 TEST_F(HangingReadTest, AClickOnAbortEndsTheRunAndTheWindowWorksOn) {
-    CCompareDlg& window = Open();
-    window.m_strLeftFolder = m_left;
-    window.m_strRightFolder = m_right;
-    window.UpdateData(false);
+    CCompareDlg& window = OpenOnTestFolders();
     OnceTheReadHangs([this] {
         const wxRect abort = Find<wxButton>(CCompareDlg::IDC_ABORT).GetScreenRect();
         wxUIActionSimulator mouse;
@@ -60,10 +57,7 @@ TEST_F(HangingReadTest, AClickOnAbortEndsTheRunAndTheWindowWorksOn) {
 }
 
 TEST_F(HangingReadTest, TheCloseBoxClosesTheWindowWhileAReadHangs) {
-    CCompareDlg& window = Open();
-    window.m_strLeftFolder = m_left;
-    window.m_strRightFolder = m_right;
-    window.UpdateData(false);
+    CCompareDlg& window = OpenOnTestFolders();
     OnceTheReadHangs([this] { m_window->Close(); });
     window.OnCompare();
     EXPECT_TRUE(m_reads->Hanging());

@@ -48,13 +48,20 @@ class MainWindowTest : public ::testing::Test {
         return *window;
     }
 
-    // Opens the window on the two test folders and runs one compare.
-    CCompareDlg& Compare(bool disregardAttributes = false) {
+    // Opens the window showing the two test folders.
+    CCompareDlg& OpenOnTestFolders(bool disregardAttributes = false, bool recurse = false) {
         CCompareDlg& window = Open();
         window.m_strLeftFolder = m_left;
         window.m_strRightFolder = m_right;
         window.m_bDisregardAttributes = disregardAttributes;
+        window.m_bRecurse = recurse;
         window.UpdateData(false);
+        return window;
+    }
+
+    // Opens the window on the two test folders and runs one compare.
+    CCompareDlg& Compare(bool disregardAttributes = false) {
+        CCompareDlg& window = OpenOnTestFolders(disregardAttributes);
         window.OnCompare();
         return window;
     }

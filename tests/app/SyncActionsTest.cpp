@@ -8,9 +8,9 @@
 
 #include <set>
 
+#include "COXStatic.h"
 #include "CProgressMsgDlg.h"
 #include "MainWindowFixture.h"
-#include "COXStatic.h"
 #include "MessageBox.h"
 #include "PermissionChecksApply.h"
 #include "SystemCalls.h"
@@ -413,11 +413,7 @@ TEST_F(SyncActionsTest, AFolderThatCannotBeListedMakesTheRunIncompleteAndIsLeftA
     m_tree.WriteFile("right/locked/a.txt", "right a");
     m_tree.WriteFile("right/locked/b.txt", "right b");
     chmod(m_tree.Path("left/locked").c_str(), 0);
-    CCompareDlg& window = Open();
-    window.m_strLeftFolder = m_left;
-    window.m_strRightFolder = m_right;
-    window.m_bRecurse = true;
-    window.UpdateData(false);
+    CCompareDlg& window = OpenOnTestFolders(false, true);
     AnsweredMessages messages(wxYES);
     {
         const PermissionChecksApply asAnyUser;
@@ -449,11 +445,11 @@ TEST_F(SyncActionsTest, AFolderThatCannotBeListedMakesTheRunIncompleteAndIsLeftA
     messages.texts.clear();
     window.CopyAllToLeft();
     ASSERT_EQ(messages.texts.size(), 2u);
-    EXPECT_EQ(messages.texts[1], "The following errors occured while copying files:\n\n"
-                                 "Unable to copy " +
-                                     m_right + "locked/a.txt: its folder could not be listed\n" +
-                                     "Unable to copy " + m_right +
-                                     "locked/b.txt: its folder could not be listed\n");
+    EXPECT_EQ(messages.texts[1],
+              "The following errors occured while copying files:\n\n"
+              "Unable to copy " +
+                  m_right + "locked/a.txt: its folder could not be listed\n" + "Unable to copy " +
+                  m_right + "locked/b.txt: its folder could not be listed\n");
     EXPECT_EQ(m_tree.ReadFile("left/locked/a.txt"), "left a");
     EXPECT_FALSE(m_tree.Exists("left/locked/b.txt"));
 }

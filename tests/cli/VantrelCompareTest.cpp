@@ -205,22 +205,6 @@ bool HoldsOpen(pid_t pid, const std::string& name) {
     return false;
 }
 
-// The exit status of `child` once it ends within `limit`; -1 otherwise, after
-// ending it.
-int ExitStatusWithin(pid_t child, std::chrono::seconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 }  // namespace
 
 // Ctrl-C while one pair of large files is compared block by block ends the
@@ -237,6 +221,7 @@ TEST_F(VantrelCompareTest, CtrlCDuringALargePairEndsTheRunAsInterrupted) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     kill(child, SIGINT);
-    EXPECT_EQ(ExitStatusWithin(child, std::chrono::seconds(10)), 130);
+    const int status = WaitForChild(child, std::chrono::seconds(10));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << status;
     EXPECT_EQ(ReadWholeFile(OutPath()), "");
 }

@@ -11,7 +11,6 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <thread>
 #include <vector>
 
 #include "ChildProcess.h"
@@ -76,22 +75,6 @@ class InterruptedCopyTest : public ::testing::Test {
         }
     }
 
-    // The child's wait status once it ended; one that does not end in time
-    // is killed and reported as -1.
-    static int WaitForEnd(pid_t child) {
-        const auto deadline = std::chrono::steady_clock::now() + kPatience;
-        int status = 0;
-        while (waitpid(child, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                kill(child, SIGKILL);
-                waitpid(child, &status, 0);
-                return -1;
-            }
-            std::this_thread::sleep_for(1ms);
-        }
-        return status;
-    }
-
     TempTree m_tree;
     std::string m_source;
     std::string m_target;
@@ -105,7 +88,7 @@ TEST_F(InterruptedCopyTest, EachEndingSignalRemovesTheTemporaryFileAndEndsAsItsD
         const pid_t child = StartCopy("defaults");
         ASSERT_TRUE(CopyIsUnderWay()) << strsignal(signal);
         kill(child, signal);
-        const int status = WaitForEnd(child);
+        const int status = WaitForChild(child, kPatience);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << strsignal(signal);
         EXPECT_TRUE(TemporaryFiles().empty()) << strsignal(signal);
         EXPECT_EQ(m_tree.ReadFile("to/big"), "old");
@@ -116,7 +99,7 @@ TEST_F(InterruptedCopyTest, AHandlerThatWasThereRunsAfterwardsAndAnIgnoredSignal
     pid_t child = StartCopy("handler");
     ASSERT_TRUE(CopyIsUnderWay());
     kill(child, SIGTERM);
-    int status = WaitForEnd(child);
+    int status = WaitForChild(child, kPatience);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 42) << status;
     EXPECT_TRUE(TemporaryFiles().empty());
 
@@ -125,7 +108,7 @@ TEST_F(InterruptedCopyTest, AHandlerThatWasThereRunsAfterwardsAndAnIgnoredSignal
     ASSERT_TRUE(CopyIsUnderWay());
     kill(child, SIGHUP);
     kill(child, SIGTERM);
-    status = WaitForEnd(child);
+    status = WaitForChild(child, kPatience);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
     EXPECT_TRUE(TemporaryFiles().empty());
 }

@@ -1,6 +1,9 @@
 #include "ChildProcess.h"
 
+#include <sys/wait.h>
+
 #include <csignal>
+#include <thread>
 
 namespace {
 
@@ -50,4 +53,18 @@ pid_t SpawnChild(std::vector<std::string> arguments, const posix_spawn_file_acti
     }
     posix_spawnattr_destroy(&attributes);
     return child;
+}
+
+int WaitForChild(pid_t child, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return status;
 }

@@ -2,6 +2,8 @@
 
 #include <spawn.h>
 
+#include <chrono>
+
 #include <string>
 #include <vector>
 
@@ -13,3 +15,6 @@
 pid_t SpawnChild(std::vector<std::string> arguments,
                  const posix_spawn_file_actions_t* actions = nullptr,
                  const std::vector<std::string>& settings = {});
+// The wait status of `child` once it has ended; one that does not end
+// within `limit` is killed and -1 is returned.
+int WaitForChild(pid_t child, std::chrono::milliseconds limit);
