@@ -49,12 +49,11 @@ class MainWindowTest : public ::testing::Test {
     }
 
     // Opens the window showing the two test folders.
-    CCompareDlg& OpenOnTestFolders(bool disregardAttributes = false, bool recurse = false) {
+    CCompareDlg& OpenOnTestFolders(bool disregardAttributes = false) {
         CCompareDlg& window = Open();
         window.m_strLeftFolder = m_left;
         window.m_strRightFolder = m_right;
         window.m_bDisregardAttributes = disregardAttributes;
-        window.m_bRecurse = recurse;
         window.UpdateData(false);
         return window;
     }

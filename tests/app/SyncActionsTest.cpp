@@ -413,7 +413,8 @@ TEST_F(SyncActionsTest, AFolderThatCannotBeListedMakesTheRunIncompleteAndIsLeftA
     m_tree.WriteFile("right/locked/a.txt", "right a");
     m_tree.WriteFile("right/locked/b.txt", "right b");
     chmod(m_tree.Path("left/locked").c_str(), 0);
-    CCompareDlg& window = OpenOnTestFolders(false, true);
+    m_profile.WriteProfileInt("Defaults", "Recurse Directory", 1);
+    CCompareDlg& window = OpenOnTestFolders();
     AnsweredMessages messages(wxYES);
     {
         const PermissionChecksApply asAnyUser;
