@@ -23,6 +23,10 @@ CCopyAllButton::CCopyAllButton(wxWindow* parent, wxWindowID id, const wxString& 
 
 void CCopyAllButton::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
+    Draw(dc);
+}
+
+void CCopyAllButton::Draw(wxDC& dc) {
     const wxSize size = GetClientSize();
     DrawButtonFace({&dc, 0, 0, size.x, size.y, HasFocus() ? kItemStateFocus : 0u, false,
                     wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)});

@@ -15,6 +15,10 @@ class CCopyAllButton : public wxControl {
 
     bool AcceptsFocus() const override { return IsShown() && IsEnabled(); }
 
+  protected:
+    // Paints the face and the picture; what the paint handler draws.
+    void Draw(wxDC& dc);
+
   private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);

@@ -30,7 +30,7 @@ class HelpTopicsTest : public testing::Test {
         m_tree.MakeDir("bin");
         setenv("PATH", m_tree.Path("bin").c_str(), 1);
         SetMessageBoxAnswerer([this](const wxString& text, long) {
-            m_shown.push_back(text);
+            m_shown.push_back(std::string(text.utf8_str()));
             return wxOK;
         });
     }
@@ -64,7 +64,7 @@ class HelpTopicsTest : public testing::Test {
 
     TempTree m_tree;
     std::optional<std::string> m_savedPath;
-    std::vector<wxString> m_shown;
+    std::vector<std::string> m_shown;
 };
 
 TEST_F(HelpTopicsTest, RegisteredViewerOpensTheFileThroughTheDesktop) {
@@ -103,14 +103,14 @@ TEST_F(HelpTopicsTest, WithoutARegisteredViewerXchmShowsItUnwaited) {
 TEST_F(HelpTopicsTest, MissingViewerIsNamed) {
     setenv("PATH", "", 1);
     OpenHelpTopics(Program(), nullptr);
-    EXPECT_EQ(m_shown, std::vector<wxString>{"No viewer for the help file is installed. Install "
-                                             "xchm or another CHM viewer."});
+    EXPECT_EQ(m_shown, std::vector<std::string>{"No viewer for the help file is installed. Install "
+                                                "xchm or another CHM viewer."});
 }
 
 TEST_F(HelpTopicsTest, MissingHelpFileIsReportedUnderTheFixedName) {
     FakeProgram("xchm", RecordArguments("xchm"));
     OpenHelpTopics(m_tree.Path("program/Elsewhere/Other"), nullptr);
-    EXPECT_EQ(m_shown, std::vector<wxString>{"Help file Vantrel.chm was not found."});
+    EXPECT_EQ(m_shown, std::vector<std::string>{"Help file Vantrel.chm was not found."});
 }
 
 TEST_F(MainWindowTest, F1AsksForHelpTopicsFromAnyControl) {
