@@ -2,6 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/display.h>
 #include <wx/gauge.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
@@ -94,8 +95,7 @@ CCompareDlg::CCompareDlg(CProfile& profile)
     SetIcons(LoadResourceIcon(128));
     CreateMenuBar();
     CreateControls();
-    m_sizeMin = GetSize();
-    SetMinSize(m_sizeMin);
+    FitStartSizeToDisplay();
     m_normalRect = GetRect();
 
     LoadWindowPlacement();
@@ -146,7 +146,8 @@ void CCompareDlg::CreateMenuBar() {
     auto* file = new wxMenu();
     file->Append(wxID_EXIT, "E&xit");
     auto* help = new wxMenu();
-    help->Append(wxID_HELP_INDEX, "&Help Topics", "Display Vantrel help file");
+    // F1 also reaches the item through the window's key hook (OnCharHook).
+    help->Append(wxID_HELP_INDEX, "&Help Topics\tF1", "Display Vantrel help file");
     auto* bar = new wxMenuBar();
     bar->Append(file, "&File");
     bar->Append(help, "&Help");
@@ -188,7 +189,7 @@ void CCompareDlg::CreateControls() {
         {133, 105, 49, 118, 50, "Time Different"}, {132, 105, 58, 118, 59, "Attrib Different"},
     };
     for (const LegendEntry& entry : legend) {
-        new wxStaticBitmap(p, wxID_ANY, LoadResourceBitmap(entry.bitmap),
+        new wxStaticBitmap(p, wxID_ANY, LoadResourceBitmapBundle(entry.bitmap),
                            at(entry.x, entry.y, 0, 0).GetPosition());
         new wxStaticText(p, wxID_ANY, entry.text, at(entry.textX, entry.textY, 0, 0).GetPosition());
     }
@@ -227,12 +228,12 @@ void CCompareDlg::CreateControls() {
     const wxRect toRight = at(7, 131, 112, 25);
     m_pCopyToRight =
         new CCopyAllButton(p, IDC_COPY_TO_RIGHT, "Copy All Files To\nRight Folder",
-                           LoadResourceBitmap(142), toRight.GetPosition(), toRight.GetSize());
+                           LoadResourceBitmapBundle(142), toRight.GetPosition(), toRight.GetSize());
     m_pCopyToRight->Hide();
     const wxRect toLeft = at(215, 131, 112, 25);
     m_pCopyToLeft =
         new CCopyAllButton(p, IDC_COPY_TO_LEFT, "Copy All Files To\nLeft Folder",
-                           LoadResourceBitmap(143), toLeft.GetPosition(), toLeft.GetSize());
+                           LoadResourceBitmapBundle(143), toLeft.GetPosition(), toLeft.GetSize());
     m_pCopyToLeft->Hide();
 
     m_pLeftFolder = new COXEdit(p, IDC_LEFT_FOLDER);
@@ -435,9 +436,12 @@ void CCompareDlg::LayoutControls() {
     m_pCopyToLeft->Move(barRight, m_pCopyToLeft->GetPosition().y);
     const wxRect separator = m_pSeparator->GetRect();
     m_pSeparator->SetSize(separator.x, separator.y, rightEdge - separator.x, separator.height);
-    for (wxButton* button : {m_pCompare, m_pAbort}) {
-        const wxRect rect = button->GetRect();
-        button->Move(rightEdge - rect.width, rect.y);
+    // The notice below them too, so that a window narrower than designed
+    // (a small or scaled display) does not cut it off.
+    for (wxWindow* control :
+         std::initializer_list<wxWindow*>{m_pCompare, m_pAbort, m_pCompareAgain}) {
+        const wxRect rect = control->GetRect();
+        control->Move(rightEdge - rect.width, rect.y);
     }
     SizeResultColumns(*m_pLeftGrid);
     SizeResultColumns(*m_pRightGrid);
@@ -814,6 +818,14 @@ void CCompareDlg::OnCharHook(wxKeyEvent& event) {
         RequestClose(PendingClose::WithoutSaving);
         return;
     }
+    // Help comes first: controls that take every key (the grids) would
+    // keep F1 from the menu.
+    if (key == WXK_F1) {
+        wxCommandEvent help(wxEVT_MENU, wxID_HELP_INDEX);
+        help.SetEventObject(this);
+        ProcessWindowEvent(help);
+        return;
+    }
     if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && m_pCompare->IsShown()) {
         wxWindow* focus = wxWindow::FindFocus();
         if (focus == m_pLeftFolder || focus == m_pRightFolder || focus == m_pRecurse ||
@@ -879,14 +891,38 @@ void CCompareDlg::RememberNormalRect(wxEvent& event) {
     }
 }
 
+// The window starts at its designed size and cannot be made smaller, as
+// long as that fits the work area of its display; on a smaller display, or
+// at a large scale, it starts at the work area's size and may shrink to it.
+void CCompareDlg::FitStartSizeToDisplay() {
+    const int display = wxDisplay::GetFromWindow(this);
+    const wxRect workArea =
+        wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
+    m_sizeMin = GetSize();
+    m_sizeMin.DecTo(workArea.GetSize());
+    SetMinSize(m_sizeMin);
+    SetSize(m_sizeMin);
+}
+
+// The stored place comes back as the desktop would give it: on the display
+// nearest to it and within that display's work area.
 void CCompareDlg::LoadWindowPlacement() {
     const std::optional<WindowPlacement> placement =
         ParseWindowPlacement(m_profile.GetProfileString(kSection, kWindowPosKey, ""));
     if (!placement) {
         return;
     }
-    const wxRect normal(wxPoint(placement->left, placement->top),
-                        wxPoint(placement->right - 1, placement->bottom - 1));
+    std::vector<ScreenRect> workAreas;
+    for (unsigned i = 0; i < wxDisplay::GetCount(); ++i) {
+        const wxRect area = wxDisplay(i).GetClientArea();
+        workAreas.push_back({area.x, area.y, area.width, area.height});
+    }
+    if (workAreas.empty()) {
+        return;
+    }
+    const ScreenRect fitted = FitOnWorkArea(
+        *placement, workAreas[NearestWorkArea(*placement, workAreas)], m_sizeMin.x, m_sizeMin.y);
+    const wxRect normal(fitted.x, fitted.y, fitted.width, fitted.height);
     SetSize(normal);
     m_normalRect = normal;
     if (placement->showCmd == kShowMaximized) {

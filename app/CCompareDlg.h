@@ -118,6 +118,7 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void Browse(std::string& folder, COXEdit& edit);
     void LeaveFolderEdit(std::string& folder);
 
+    void FitStartSizeToDisplay();
     void LoadWindowPlacement();
     void SaveWindowPlacement();
     void SaveSettings();

@@ -7,7 +7,8 @@
 #include "DrawTransparentBitmap.h"
 
 CCopyAllButton::CCopyAllButton(wxWindow* parent, wxWindowID id, const wxString& label,
-                               const wxBitmap& face, const wxPoint& position, const wxSize& size)
+                               const wxBitmapBundle& face, const wxPoint& position,
+                               const wxSize& size)
     : wxControl(parent, id, position, size, wxBORDER_NONE | wxWANTS_CHARS), m_face(face) {
     SetLabel(label);
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -22,12 +23,18 @@ CCopyAllButton::CCopyAllButton(wxWindow* parent, wxWindowID id, const wxString& 
 
 void CCopyAllButton::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
+    Draw(dc);
+}
+
+void CCopyAllButton::Draw(wxDC& dc) {
     const wxSize size = GetClientSize();
     DrawButtonFace({&dc, 0, 0, size.x, size.y, HasFocus() ? kItemStateFocus : 0u, false,
                     wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)});
-    if (m_face.IsOk()) {
-        DrawTransparentBitmap(dc, m_face, (size.x - m_face.GetWidth()) / 2,
-                              (size.y - m_face.GetHeight()) / 2, wxColour(0, 0, 255));
+    const wxBitmap face = m_face.GetBitmapFor(this);
+    if (face.IsOk()) {
+        const wxSize faceSize = face.GetLogicalSize();
+        DrawTransparentBitmap(dc, face, (size.x - faceSize.x) / 2, (size.y - faceSize.y) / 2,
+                              wxColour(0, 0, 255));
     }
 }
 

@@ -45,7 +45,7 @@ void COXStatic::SetBkColor(const wxColour& colour, bool redraw) {
 }
 
 bool COXStatic::SetTextLogFont(const LOGFONTA& logFont, bool redraw) {
-    const wxFont font = CreateFontFromLogFont(logFont);
+    const wxFont font = CreateFontFromLogFont(logFont, this);
     if (!font.IsOk()) {
         return false;
     }

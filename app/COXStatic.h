@@ -24,7 +24,9 @@ class COXStatic : public wxControl {
     void SetBkColor(const wxColour& colour, bool redraw = true);
     const wxColour& GetTextColor() const { return m_clrText; }
     const wxColour& GetBkColor() const { return m_clrBack; }
-    // False, with the font unchanged, when no font can be made from it.
+    // The description's heights are pixels of the control's screen, as
+    // MakeLogFont gives them. False, with the font unchanged, when no font
+    // can be made from it.
     bool SetTextLogFont(const LOGFONTA& logFont, bool redraw = true);
     // A non-empty text is shown as the tip; an empty one makes the tip follow
     // the control's text again.

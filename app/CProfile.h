@@ -11,9 +11,12 @@
 // blank at either end.
 //
 // Every call reads the file afresh; a missing or unreadable file reads as
-// empty. A write changes only the one line it is about, keeps every other
-// line as it was, and replaces the file in one step through a temporary file
-// in the same folder, so a failed write leaves the old file whole.
+// empty, and so does anything that is not a regular file of at most 16 MiB
+// (a FIFO, a device, a huge file), without ever waiting on it. A write
+// changes only the one line it is about, keeps every other line as it was,
+// and replaces the file in one step through a temporary file in the same
+// folder, so a failed write leaves the old file whole; a file that could
+// not be read is never replaced.
 class CProfile {
   public:
     explicit CProfile(std::string path);

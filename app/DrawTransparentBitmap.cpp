@@ -22,6 +22,6 @@ bool DrawTransparentBitmap(wxDC& dc, const wxBitmap& bitmap, int x, int y,
             alpha[i] = 0;
         }
     }
-    dc.DrawBitmap(wxBitmap(image), x, y, true);
+    dc.DrawBitmap(wxBitmap(image, -1, bitmap.GetScaleFactor()), x, y, true);
     return true;
 }

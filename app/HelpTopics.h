@@ -2,12 +2,10 @@
 
 #include <wx/window.h>
 
-#include <functional>
 #include <string>
 
-#include "DesktopOpen.h"
-
 // Opens the help file beside `programPath` (its extension replaced by CHM)
-// with `open` (the desktop's viewer), or says that it is missing.
-void OpenHelpTopics(const std::string& programPath, wxWindow* owner,
-                    const std::function<bool(const wxString&)>& open = OpenThroughDesktop);
+// and returns without waiting for the viewer: the desktop opens it when it
+// has a viewer registered for help files, else xchm does. A message says
+// so when the file is missing or there is no viewer.
+void OpenHelpTopics(const std::string& programPath, wxWindow* owner);

@@ -1,6 +1,10 @@
 #include "LogFont.h"
 
-#include <cstdlib>
+#include <wx/app.h>
+#include <wx/display.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,9 +27,28 @@ wxFontFamily FamilyOf(uint8_t pitchAndFamily) {
 
 }  // namespace
 
-wxFont CreateFontFromLogFont(const LOGFONTA& logFont) {
-    wxFontInfo info =
-        logFont.lfHeight != 0 ? wxFontInfo(wxSize(0, std::abs(logFont.lfHeight))) : wxFontInfo();
+ScreenResolution ScreenResolutionOf(const wxWindow* window) {
+    if (window == nullptr && wxTheApp != nullptr) {
+        window = wxTheApp->GetTopWindow();
+    }
+    if (window != nullptr) {
+        return {window->GetDPI().y, window->GetContentScaleFactor()};
+    }
+    const wxDisplay display;
+    return {display.GetPPI().y, display.GetScaleFactor()};
+}
+
+wxFont CreateFontFromLogFont(const LOGFONTA& logFont, const wxWindow* window) {
+    const ScreenResolution resolution = ScreenResolutionOf(window);
+    wxFontInfo info;
+    if (logFont.lfHeight < 0 && resolution.pixelsPerInch > 0) {
+        info = wxFontInfo(static_cast<float>(-static_cast<double>(logFont.lfHeight) * 72.0 /
+                                             resolution.pixelsPerInch));
+    } else if (logFont.lfHeight > 0) {
+        // The toolkit's pixel sizes are line heights in logical pixels.
+        info = wxFontInfo(wxSize(
+            0, std::max(1, static_cast<int>(std::lround(logFont.lfHeight / resolution.scale)))));
+    }
     info.Family(FamilyOf(logFont.lfPitchAndFamily))
         .FaceName(wxString::FromUTF8(logFont.lfFaceName))
         .Weight(logFont.lfWeight != 0 ? logFont.lfWeight : wxFONTWEIGHT_NORMAL)

@@ -1,8 +1,5 @@
 #include "MakeLogFont.h"
 
-#include <wx/app.h>
-#include <wx/gdicmn.h>
-
 #include <cstdint>
 #include <limits>
 
@@ -13,13 +10,6 @@ constexpr int kBoldWeight = 700;
 constexpr int kNormalWeight = 400;
 constexpr uint8_t kClipStrokePrecision = 0x10;
 constexpr uint8_t kSwissFamily = 0x20;
-
-int VerticalPixelsPerInch(wxWindow* window) {
-    if (window == nullptr && wxTheApp != nullptr) {
-        window = wxTheApp->GetTopWindow();
-    }
-    return window != nullptr ? window->GetDPI().y : wxGetDisplayPPI().y;
-}
 
 }  // namespace
 
@@ -45,7 +35,7 @@ void MakeLogFont(LOGFONTA& logFont, int pointSize, const std::string& faceName, 
                  bool bold, bool italic, bool underline, bool strikeOut, wxWindow* window) {
     logFont = LOGFONTA{};
     logFont.lfFaceName = faceName.substr(0, kFaceNameLimit);
-    logFont.lfHeight = -MulDiv(pointSize, VerticalPixelsPerInch(window), 72);
+    logFont.lfHeight = -MulDiv(pointSize, ScreenResolutionOf(window).pixelsPerInch, 72);
     logFont.lfEscapement = escapement;
     logFont.lfWeight = bold ? kBoldWeight : kNormalWeight;
     logFont.lfItalic = italic ? 1 : 0;

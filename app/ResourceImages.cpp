@@ -33,6 +33,10 @@ wxImage LoadImage(const std::string& name) {
     return image;
 }
 
+wxImage LoadBitmapImage(int resourceId) {
+    return LoadImage("bitmap_" + std::to_string(resourceId) + ".png");
+}
+
 wxCursor CursorFromImage(wxImage image, const HotSpot& hotSpot) {
     if (!image.IsOk()) {
         return wxCursor();
@@ -45,8 +49,18 @@ wxCursor CursorFromImage(wxImage image, const HotSpot& hotSpot) {
 }  // namespace
 
 wxBitmap LoadResourceBitmap(int resourceId) {
-    const wxImage image = LoadImage("bitmap_" + std::to_string(resourceId) + ".png");
+    const wxImage image = LoadBitmapImage(resourceId);
     return image.IsOk() ? wxBitmap(image) : wxBitmap();
+}
+
+wxBitmapBundle LoadResourceBitmapBundle(int resourceId) {
+    const wxImage image = LoadBitmapImage(resourceId);
+    if (!image.IsOk()) {
+        return wxBitmapBundle();
+    }
+    const wxImage doubled =
+        image.Scale(image.GetWidth() * 2, image.GetHeight() * 2, wxIMAGE_QUALITY_NEAREST);
+    return wxBitmapBundle::FromBitmaps(wxBitmap(image), wxBitmap(doubled));
 }
 
 wxIconBundle LoadResourceIcon(int resourceId) {

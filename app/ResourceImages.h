@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/bitmap.h>
+#include <wx/bmpbndl.h>
 #include <wx/cursor.h>
 #include <wx/iconbndl.h>
 
@@ -12,6 +13,11 @@
 // Bitmaps 129 to 135 (status icons) and 142, 143 (Copy All faces);
 // an invalid bitmap when there is none of that number.
 wxBitmap LoadResourceBitmap(int resourceId);
+
+// The same bitmap for windows, also at twice its size for displays scaled
+// to double size: every pixel doubled, so that it stays sharp. An empty
+// bundle when there is no bitmap of that number.
+wxBitmapBundle LoadResourceBitmapBundle(int resourceId);
 
 // Icon 128 (the program) in every size there is; empty when none.
 wxIconBundle LoadResourceIcon(int resourceId);

@@ -1,6 +1,8 @@
 #include "WindowPlacement.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 namespace {
 
@@ -26,7 +28,74 @@ bool TakeNumber(std::string_view& text, T& number) {
     return true;
 }
 
+// One axis of the saved rectangle against one axis of a work area, with
+// room for any two ints.
+struct Span {
+    int64_t start;
+    int64_t end;  // exclusive
+};
+
+int64_t Overlap(Span a, Span b) {
+    return std::max<int64_t>(0, std::min(a.end, b.end) - std::max(a.start, b.start));
+}
+
+int64_t Gap(Span a, Span b) {
+    return std::max<int64_t>({0, a.start - b.end, b.start - a.end});
+}
+
+// A reversed span counts as the point where it starts.
+Span HorizontalSpan(const WindowPlacement& placement) {
+    return {placement.left, std::max<int64_t>(placement.left, placement.right)};
+}
+
+Span VerticalSpan(const WindowPlacement& placement) {
+    return {placement.top, std::max<int64_t>(placement.top, placement.bottom)};
+}
+
+// The size and the start of one axis of the fitted rectangle.
+std::pair<int, int> FitSpan(Span saved, int64_t areaStart, int64_t areaLength, int minimum) {
+    const int64_t length =
+        std::max<int64_t>(std::min(saved.end - saved.start, areaLength), minimum);
+    const int64_t start =
+        std::max(std::min(saved.start, areaStart + areaLength - length), areaStart);
+    return {static_cast<int>(length), static_cast<int>(start)};
+}
+
 }  // namespace
+
+size_t NearestWorkArea(const WindowPlacement& placement, const std::vector<ScreenRect>& workAreas) {
+    const Span across = HorizontalSpan(placement);
+    const Span down = VerticalSpan(placement);
+    size_t best = 0;
+    int64_t bestOverlap = -1;
+    // Squared gaps of up to 2^33 pixels on each axis: beyond 64 bits.
+    double bestDistance = 0;
+    for (size_t i = 0; i < workAreas.size(); ++i) {
+        const ScreenRect& area = workAreas[i];
+        const Span areaAcross{area.x, int64_t{area.x} + area.width};
+        const Span areaDown{area.y, int64_t{area.y} + area.height};
+        const int64_t overlap = Overlap(across, areaAcross) * Overlap(down, areaDown);
+        const auto dx = static_cast<double>(Gap(across, areaAcross));
+        const auto dy = static_cast<double>(Gap(down, areaDown));
+        const double distance = dx * dx + dy * dy;
+        if (overlap > bestOverlap ||
+            (overlap == 0 && bestOverlap == 0 && distance < bestDistance)) {
+            best = i;
+            bestOverlap = overlap;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+ScreenRect FitOnWorkArea(const WindowPlacement& placement, const ScreenRect& workArea,
+                         int minimumWidth, int minimumHeight) {
+    const auto [width, x] =
+        FitSpan(HorizontalSpan(placement), workArea.x, workArea.width, minimumWidth);
+    const auto [height, y] =
+        FitSpan(VerticalSpan(placement), workArea.y, workArea.height, minimumHeight);
+    return {x, y, width, height};
+}
 
 std::optional<WindowPlacement> ParseWindowPlacement(std::string_view text) {
     WindowPlacement placement;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The main window's placement as the settings file keeps it under
 // "Window Pos": flags, show state, the minimised and maximised positions and
@@ -33,3 +34,23 @@ std::optional<WindowPlacement> ParseWindowPlacement(std::string_view text);
 
 // The text that ParseWindowPlacement reads back.
 std::string FormatWindowPlacement(const WindowPlacement& placement);
+
+// A rectangle on the desktop: its top-left corner and its size.
+struct ScreenRect {
+    int x = 0, y = 0, width = 0, height = 0;
+
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+// Of the displays' work areas, the index of the one nearest to the normal
+// rectangle of `placement`, as the desktop picks a display for a window: the
+// one it overlaps most, else the one closest to it. 0 when `workAreas` is
+// empty.
+size_t NearestWorkArea(const WindowPlacement& placement, const std::vector<ScreenRect>& workAreas);
+
+// Where the normal rectangle of `placement` goes so that it can be seen
+// and used: no larger than `workArea` (and no smaller than `minimum`, which
+// wins when the two disagree), moved the least so that it lies on the work
+// area. Any numbers, however large or reversed, give such a rectangle.
+ScreenRect FitOnWorkArea(const WindowPlacement& placement, const ScreenRect& workArea,
+                         int minimumWidth, int minimumHeight);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/display.h>
 #include <wx/gauge.h>
 #include <wx/scrolbar.h>
 #include <wx/stattext.h>
@@ -19,9 +20,7 @@
 #include "CProfile.h"
 #include "CResultGrid.h"
 #include "GuiTest.h"
-#include "HelpTopics.h"
 #include "MainWindowFixture.h"
-#include "MessageBox.h"
 #include "TempTree.h"
 
 namespace {
@@ -247,6 +246,55 @@ TEST_F(MainWindowTest, StoredPlacementAndFoldersAreRestored) {
     EXPECT_EQ(window.m_strRightFolder, "/srv/");
 }
 
+TEST_F(MainWindowTest, StoredPlacementOutOfRangeOrOffTheScreenLandsOnIt) {
+    const struct {
+        const char* windowPos;
+        const char* what;
+    } cases[] = {
+        {"0,1,-1,-1,-1,-1,-2147483648,-2147483648,2147483647,2147483647", "the widest numbers"},
+        {"0,1,-1,-1,-1,-1,2147483647,2147483647,-2147483648,-2147483648", "reversed"},
+        {"0,1,-1,-1,-1,-1,100,100,2000000000,900", "far too wide"},
+        {"0,1,-1,-1,-1,-1,50000,60000,51000,60800", "far off the screen"},
+        {"0,1,-1,-1,-1,-1,-52000,-61000,-51000,-60200", "far off the other way"},
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.what);
+        m_profile.WriteProfileString("Defaults", "Window Pos", entry.windowPos);
+        CCompareDlg& window = Open();
+        const wxRect area = wxDisplay(0u).GetClientArea();
+        const wxRect placed = window.GetRect();
+        EXPECT_TRUE(area.Contains(placed))
+            << testing::PrintToString(placed) << " on " << testing::PrintToString(area);
+        EXPECT_GE(placed.width, window.GetMinSize().x);
+        EXPECT_GE(placed.height, window.GetMinSize().y);
+        window.Destroy();
+        ASSERT_TRUE(YieldUntil([this] { return !m_window; }));
+    }
+    // A window placed off the screen keeps its size and moves to the
+    // nearest edges.
+    m_profile.WriteProfileString("Defaults", "Window Pos",
+                                 "0,1,-1,-1,-1,-1,50000,60000,51000,60800");
+    const wxRect area = wxDisplay(0u).GetClientArea();
+    EXPECT_EQ(Open().GetRect(),
+              wxRect(area.GetRight() + 1 - 1000, area.GetBottom() + 1 - 800, 1000, 800));
+}
+
+TEST_F(MainWindowTest, BoldLabelsAreTwelvePointsAtTheScreensResolution) {
+    CCompareDlg& window = Open();
+    const wxFont reference(wxFontInfo(12).FaceName("Liberation Sans").Bold());
+    for (int id : {CCompareDlg::IDC_LEFT_LABEL, CCompareDlg::IDC_RIGHT_LABEL,
+                   CCompareDlg::IDC_VERDICT, CCompareDlg::IDC_COMPARE_AGAIN}) {
+        SCOPED_TRACE(id);
+        const COXStatic& label = Find<COXStatic>(id);
+        EXPECT_NEAR(label.GetFont().GetFractionalPointSize(), 12.0, 0.3);
+        const wxSize measured = label.GetTextExtent("Left Folder");
+        wxSize expected;
+        window.GetTextExtent("Left Folder", &expected.x, &expected.y, nullptr, nullptr, &reference);
+        EXPECT_NEAR(measured.x, expected.x, expected.x * 0.03) << "reference width " << expected.x;
+        EXPECT_NEAR(measured.y, expected.y, 1);
+    }
+}
+
 TEST_F(MainWindowTest, LeavingAFolderEditAddsTheSlashAndTypingHidesCopyAll) {
     m_tree.WriteFile("left/a", "x");
     CCompareDlg& window = Compare();
@@ -392,30 +440,6 @@ TEST_F(MainWindowTest, AMaximisedWindowReopensMaximised) {
     ASSERT_TRUE(YieldUntil([this] { return !m_window; }));
     EXPECT_EQ(m_profile.GetProfileString("Defaults", "Window Pos", ""),
               "2,3,-1,-1,-1,-1,30,40,1030,840");
-}
-
-TEST(HelpTopicsTest, AnExistingHelpFileIsOpenedBesideTheProgram) {
-    TempTree tree;
-    tree.WriteFile("Other.CHM", "help");
-    std::vector<wxString> opened;
-    OpenHelpTopics(tree.Path("Other"), nullptr, [&](const wxString& path) {
-        opened.push_back(path);
-        return true;
-    });
-    EXPECT_EQ(opened, std::vector<wxString>{wxString::FromUTF8(tree.Path("Other.CHM"))});
-}
-
-TEST(HelpTopicsTest, MissingHelpFileIsReportedUnderTheFixedName) {
-    TempTree tree;
-    std::vector<wxString> shown;
-    SetMessageBoxAnswerer([&](const wxString& text, long) {
-        shown.push_back(text);
-        return wxOK;
-    });
-    OpenHelpTopics(tree.Path("Other"), nullptr);
-    SetMessageBoxAnswerer({});
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Help file Vantrel.chm was not found.");
 }
 
 }  // namespace

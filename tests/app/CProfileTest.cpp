@@ -1,10 +1,16 @@
 #include "CProfile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
+#include <thread>
 
 #include "TempTree.h"
 #include "Unprivileged.h"
@@ -145,6 +151,60 @@ TEST_F(CProfileTest, WriteKeepsPermissionsAndReplacesNoSymbolicLink) {
     struct stat status {};
     ASSERT_EQ(stat(real.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+TEST_F(CProfileTest, FifoIsNeitherWaitedForNorReplaced) {
+    const std::string path = m_tree.Path("Vantrel.INI");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    // Should the profile wait for a writer, this one comes after a while
+    // with a text of its own, so that the test ends either way.
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    std::thread writer([&] {
+        std::unique_lock lock(mutex);
+        if (finished.wait_for(lock, std::chrono::seconds(10), [&] { return done; })) {
+            return;
+        }
+        const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        const std::string_view text = "[Defaults]\nk=from the fifo\n";
+        EXPECT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+        close(fd);
+    });
+    const bool written = m_profile.WriteProfileString("Defaults", "k", "new");
+    const std::string value = m_profile.GetProfileString("Defaults", "k", "default");
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    finished.notify_one();
+    writer.join();
+    EXPECT_FALSE(written);
+    EXPECT_EQ(value, "default");
+    struct stat status {};
+    ASSERT_EQ(lstat(path.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+TEST_F(CProfileTest, DeviceIsNeitherReadNorReplaced) {
+    const std::string link = m_tree.Path("Vantrel.INI");
+    std::filesystem::create_symlink("/dev/zero", link);
+    EXPECT_EQ(m_profile.GetProfileInt("Defaults", "k", 7), 7);
+    EXPECT_FALSE(m_profile.WriteProfileInt("Defaults", "k", 1));
+    EXPECT_EQ(std::filesystem::read_symlink(link), "/dev/zero");
+}
+
+TEST_F(CProfileTest, FilesUpTo16MiBAreReadAndLargerOnesLeftAlone) {
+    constexpr off_t kLimit = 16 * 1024 * 1024;
+    const std::string path = Write("[Defaults]\nk=v\n");
+    ASSERT_EQ(truncate(path.c_str(), kLimit), 0);
+    EXPECT_EQ(m_profile.GetProfileString("Defaults", "k", "default"), "v");
+
+    ASSERT_EQ(truncate(path.c_str(), kLimit + 1), 0);
+    EXPECT_EQ(m_profile.GetProfileString("Defaults", "k", "default"), "default");
+    EXPECT_FALSE(m_profile.WriteProfileString("Defaults", "k", "new"));
+    EXPECT_EQ(std::filesystem::file_size(path), static_cast<uintmax_t>(kLimit + 1));
+    EXPECT_EQ(Content().substr(0, 15), "[Defaults]\nk=v\n");
 }
 
 class DefaultPathTest : public testing::Test {

@@ -164,6 +164,19 @@ TEST(DrawTransparentBitmap, WithoutTheKeyColourTheBitmapIsOpaque) {
     EXPECT_EQ(PixelAt(image, 2, 2), *wxWHITE);
 }
 
+TEST(DrawTransparentBitmap, BitmapForADoubleScaleDisplayCoversHalfItsPixels) {
+    wxImage red(4, 4);
+    red.SetRGB(wxRect(0, 0, 4, 4), 255, 0, 0);
+    red.SetRGB(0, 0, 0, 0, 255);
+    const wxBitmap doubled(red, -1, 2.0);
+    const wxImage image = Render(6, 6, *wxGREEN, [&](wxDC& dc) {
+        EXPECT_TRUE(DrawTransparentBitmap(dc, doubled, 1, 1, wxColour(0, 0, 255)));
+    });
+    EXPECT_EQ(PixelAt(image, 2, 2), wxColour(255, 0, 0));
+    EXPECT_EQ(PixelAt(image, 3, 3), *wxGREEN);
+    EXPECT_EQ(PixelAt(image, 4, 4), *wxGREEN);
+}
+
 TEST(DrawTransparentBitmap, RefusesAnUnusableBitmap) {
     Render(4, 4, *wxGREEN,
            [](wxDC& dc) { EXPECT_FALSE(DrawTransparentBitmap(dc, wxBitmap(), 0, 0, *wxBLUE)); });
@@ -225,12 +238,27 @@ TEST(MakeLogFont, DescribesTheProgramsBoldArial) {
 }
 
 TEST(CreateFontFromLogFont, MakesTheFontTheDescriptionAsksFor) {
+    wxFrame frame(nullptr, wxID_ANY, "fonts");
     LOGFONTA description;
-    MakeLogFont(description, 12, "Arial", 0, true, false, true, false, nullptr);
-    const wxFont font = CreateFontFromLogFont(description);
+    MakeLogFont(description, 12, "Arial", 0, true, false, true, false, &frame);
+    const wxFont font = CreateFontFromLogFont(description, &frame);
     ASSERT_TRUE(font.IsOk());
     EXPECT_EQ(font.GetNumericWeight(), 700);
     EXPECT_TRUE(font.GetUnderlined());
     EXPECT_EQ(font.GetFaceName(), "Arial");
-    EXPECT_NEAR(font.GetPixelSize().y, -description.lfHeight, 2);
+    // A negative height is the character height: the font has its points.
+    EXPECT_NEAR(font.GetFractionalPointSize(), 12.0, 0.3);
+}
+
+TEST(CreateFontFromLogFont, PositiveHeightIsTheLineHeight) {
+    wxFrame frame(nullptr, wxID_ANY, "fonts");
+    LOGFONTA description;
+    MakeLogFont(description, 12, "Arial", 0, false, false, false, false, &frame);
+    description.lfHeight = -description.lfHeight;
+    const wxFont cell = CreateFontFromLogFont(description, &frame);
+    int width = 0;
+    int lineHeight = 0;
+    frame.GetTextExtent("Xg", &width, &lineHeight, nullptr, nullptr, &cell);
+    EXPECT_LE(lineHeight * frame.GetContentScaleFactor(), description.lfHeight);
+    EXPECT_LT(cell.GetFractionalPointSize(), 12.0);
 }

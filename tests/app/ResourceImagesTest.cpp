@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <set>
 #include <tuple>
@@ -86,6 +87,26 @@ TEST(ResourceImages, CopyAllFacesCarryTextAndAnArrowPointingTheirWay) {
             EXPECT_LT(arrow, text) << "the arrow points left, on the left";
         }
     }
+}
+
+TEST(ResourceImages, BundlesHoldTheBitmapAndASharpDoubleOfIt) {
+    for (int number : {129, 142}) {
+        SCOPED_TRACE(number);
+        const wxImage single = LoadResourceBitmap(number).ConvertToImage();
+        const wxBitmapBundle bundle = LoadResourceBitmapBundle(number);
+        const wxSize size = single.GetSize();
+        ASSERT_EQ(bundle.GetDefaultSize(), size);
+        const wxImage shown = bundle.GetBitmap(size).ConvertToImage();
+        EXPECT_EQ(0, memcmp(shown.GetData(), single.GetData(), size.x * size.y * 3));
+        const wxImage doubled = bundle.GetBitmap(size * 2).ConvertToImage();
+        ASSERT_EQ(doubled.GetSize(), size * 2);
+        for (int y = 0; y < doubled.GetHeight(); ++y) {
+            for (int x = 0; x < doubled.GetWidth(); ++x) {
+                ASSERT_EQ(PixelAt(doubled, x, y), PixelAt(single, x / 2, y / 2)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_FALSE(LoadResourceBitmapBundle(136).IsOk());
 }
 
 TEST(ResourceImages, ProgramIconComesInThreeSizes) {

@@ -9,6 +9,10 @@ inline void PrintTo(const WindowPlacement& placement, std::ostream* out) {
     *out << FormatWindowPlacement(placement);
 }
 
+inline void PrintTo(const ScreenRect& rect, std::ostream* out) {
+    *out << rect.x << "," << rect.y << " " << rect.width << "x" << rect.height;
+}
+
 namespace {
 
 TEST(WindowPlacementTest, RoundTripsEveryField) {
@@ -45,6 +49,59 @@ TEST(WindowPlacementTest, RejectsAnythingButTenNumbers) {
           "4294967296,1,2,3,4,5,6,7,8,9", "0,1,2,3,a,5,6,7,8,9"}) {
         EXPECT_FALSE(ParseWindowPlacement(text)) << '"' << text << '"';
     }
+}
+
+// A saved normal rectangle from its left, top, right and bottom.
+WindowPlacement Normal(int left, int top, int right, int bottom) {
+    return {0, kShowNormal, -1, -1, -1, -1, left, top, right, bottom};
+}
+
+TEST(FitOnWorkAreaTest, KeepsAWindowThatFitsWhereItWas) {
+    const ScreenRect area{0, 30, 1600, 970};
+    EXPECT_EQ(FitOnWorkArea(Normal(30, 40, 1030, 840), area, 400, 300),
+              (ScreenRect{30, 40, 1000, 800}));
+    EXPECT_EQ(FitOnWorkArea(Normal(0, 30, 1600, 1000), area, 400, 300),
+              (ScreenRect{0, 30, 1600, 970}));
+}
+
+TEST(FitOnWorkAreaTest, ShrinksToTheWorkAreaButNotBelowTheMinimum) {
+    const ScreenRect area{0, 30, 1600, 970};
+    EXPECT_EQ(FitOnWorkArea(Normal(100, 100, 2000000000, 900), area, 400, 300),
+              (ScreenRect{0, 100, 1600, 800}));
+    EXPECT_EQ(FitOnWorkArea(Normal(INT_MIN, INT_MIN, INT_MAX, INT_MAX), area, 400, 300), area);
+    EXPECT_EQ(FitOnWorkArea(Normal(INT_MAX, INT_MAX, INT_MIN, INT_MIN), area, 400, 300),
+              (ScreenRect{1200, 700, 400, 300}))
+        << "a reversed rectangle has no size";
+    EXPECT_EQ(FitOnWorkArea(Normal(50, 60, 100, 90), area, 400, 300),
+              (ScreenRect{50, 60, 400, 300}));
+    EXPECT_EQ(FitOnWorkArea(Normal(50, 60, 1050, 860), {0, 0, 800, 500}, 900, 600),
+              (ScreenRect{0, 0, 900, 600}))
+        << "a minimum larger than the work area wins and starts at its corner";
+}
+
+TEST(FitOnWorkAreaTest, MovesAWindowOffTheWorkAreaOntoIt) {
+    const ScreenRect area{1600, 0, 1280, 1024};
+    EXPECT_EQ(FitOnWorkArea(Normal(50000, 60000, 51000, 60800), area, 400, 300),
+              (ScreenRect{1880, 224, 1000, 800}));
+    EXPECT_EQ(FitOnWorkArea(Normal(-5000, -3000, -4000, -2200), area, 400, 300),
+              (ScreenRect{1600, 0, 1000, 800}));
+    EXPECT_EQ(FitOnWorkArea(Normal(2800, 900, 3800, 1700), area, 400, 300),
+              (ScreenRect{1880, 224, 1000, 800}))
+        << "partly off";
+    EXPECT_EQ(FitOnWorkArea(Normal(INT_MIN, 0, INT_MIN + 1000, 800), area, 400, 300),
+              (ScreenRect{1600, 0, 1000, 800}));
+}
+
+TEST(NearestWorkAreaTest, PicksTheMostOverlappedElseTheClosest) {
+    const std::vector<ScreenRect> areas = {{0, 0, 1600, 1000}, {1600, 0, 1280, 1024}};
+    EXPECT_EQ(NearestWorkArea(Normal(100, 100, 900, 700), areas), 0u);
+    EXPECT_EQ(NearestWorkArea(Normal(1500, 100, 2300, 700), areas), 1u);
+    EXPECT_EQ(NearestWorkArea(Normal(50000, 500, 51000, 900), areas), 1u);
+    EXPECT_EQ(NearestWorkArea(Normal(-900, 1100, -100, 1500), areas), 0u);
+    EXPECT_EQ(NearestWorkArea(Normal(INT_MIN, INT_MIN, INT_MAX, INT_MAX), areas), 0u)
+        << "both lie wholly inside; the larger overlap wins";
+    EXPECT_EQ(NearestWorkArea(Normal(INT_MAX, INT_MAX, INT_MAX, INT_MAX), areas), 1u);
+    EXPECT_EQ(NearestWorkArea(Normal(0, 0, 10, 10), {}), 0u);
 }
 
 }  // namespace
