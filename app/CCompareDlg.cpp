@@ -528,7 +528,7 @@ void CCompareDlg::ReportUnlistedFolder(const UnlistedFolders::Folder&) {
 void CCompareDlg::ShowUnlistedFolders() {
     MessageLines lines;
     for (const UnlistedFolders::Folder& folder : m_unlisted.All()) {
-        lines.Add(folder.path + "  (" + folder.reason + ")");
+        lines.Add(PathForMessage(folder.path) + "  (" + folder.reason + ")");
     }
     ShowMessageBox(
         "ERROR:  These folders could not be listed, so the compare did not see all their "

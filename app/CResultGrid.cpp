@@ -9,6 +9,7 @@
 #include "DisplayText.h"
 #include "FileActions.h"
 #include "MessageBox.h"
+#include "MessageLines.h"
 #include "PathText.h"
 #include "PumpMessages.h"
 #include "ResourceImages.h"
@@ -189,7 +190,7 @@ bool CResultGrid::InUnlistedFolder(int row) {
     if (!m_pDlg->m_unlisted.Covers(name)) {
         return false;
     }
-    ShowMessageBox("ERROR:  The folder of\n\n" + ToDisplayText(name) +
+    ShowMessageBox("ERROR:  The folder of\n\n" + ToDisplayText(PathForMessage(name)) +
                        "\n\ncould not be listed in the last compare, so this file is left as "
                        "it is.",
                    wxOK | wxICON_ERROR, this);

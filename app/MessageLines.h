@@ -3,6 +3,11 @@
 #include <cstddef>
 #include <string>
 
+// `path` short enough for one line of a message box, which cannot wrap a
+// name: leading folders give way to "..." ("/.../docs/report.txt"), and a
+// name too long even for that keeps its start and its end.
+std::string PathForMessage(const std::string& path);
+
 // The lines of a message box that lists what went wrong: the first `most`
 // are shown, the rest only counted ("and 7 more"), so that a box about a
 // million files still fits on a screen.
