@@ -19,6 +19,7 @@ TEST(PathForMessage, KeepsShortPathsAndShortensLongOnesToOneLine) {
 
     const std::string folders = "/" + std::string(200, 'f') + "/docs/report.txt";
     EXPECT_EQ(PathForMessage(folders), "/.../docs/report.txt");
+    EXPECT_EQ(PathForMessage("/" + std::string(200, 'f') + "/docs/"), "/.../docs/");
 
     const std::string name = "/data/" + std::string(300, 'n') + "z";
     const std::string shortened = PathForMessage(name);
