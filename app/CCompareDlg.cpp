@@ -310,7 +310,7 @@ void CCompareDlg::InitialiseGrids() {
     m_pRightGrid->AttachToDialogItem(m_pPanel, IDC_RIGHT_GRID);
     for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
         ResetGrid(*grid);
-        grid->FitColumnsToContent(1, 4, grid->GetRowCount(), 3);
+        grid->FitColumnsToEveryRow(CResultGrid::kColumnName, CResultGrid::kColumnAttributes);
         grid->FitColumnsToWidth(0, 4);
     }
 }
@@ -460,7 +460,7 @@ void CCompareDlg::SizeResultColumns(CResultGrid& grid) {
     constexpr int kFitted[] = {CResultGrid::kColumnSize, CResultGrid::kColumnModified,
                                CResultGrid::kColumnAttributes};
     if (!grid.m_fittedWidths) {
-        grid.FitColumnsToContent(kFitted[0], kFitted[2], grid.GetRowCount(), 3);
+        grid.FitColumnsToEveryRow(kFitted[0], kFitted[2]);
         grid.m_fittedWidths = {grid.GetColumnWidth(kFitted[0]), grid.GetColumnWidth(kFitted[1]),
                                grid.GetColumnWidth(kFitted[2])};
     } else {

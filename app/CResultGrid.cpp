@@ -69,6 +69,12 @@ void CResultGrid::NotifyTopRowChanged(int, int) {
     }
 }
 
+// The row limit of a fit counts the heading rows too.
+void CResultGrid::FitColumnsToEveryRow(int first, int last) {
+    const int headingRows = static_cast<int>(Sheet().m_topHeadingHeights.size());
+    FitColumnsToContent(first, last, headingRows + GetRowCount(), 3);
+}
+
 int CResultGrid::NotifyFromCellType(int, int, int, int, intptr_t) {
     return 0;
 }
