@@ -120,6 +120,15 @@ CCompareDlg::CCompareDlg(CProfile& profile)
     m_pStatus->Hide();
 
     Bind(wxEVT_CHAR_HOOK, &CCompareDlg::OnCharHook, this);
+    // Menus of the menu bar and the grids' popup menus report here.
+    Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& event) {
+        event.Skip();
+        ++m_nOpenMenus;
+    });
+    Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        event.Skip();
+        m_nOpenMenus = std::max(m_nOpenMenus - 1, 0);
+    });
     Bind(wxEVT_CLOSE_WINDOW, &CCompareDlg::OnClose, this);
     Bind(wxEVT_SIZE, [this](wxSizeEvent& event) { RememberNormalRect(event); });
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) { RememberNormalRect(event); });
@@ -771,7 +780,8 @@ void CCompareDlg::OnSharedScroll(wxScrollEvent& event) {
 
 void CCompareDlg::OnCharHook(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
-    if (key == WXK_ESCAPE) {
+    // While a menu is open, Escape is the menu's: it closes the menu only.
+    if (key == WXK_ESCAPE && m_nOpenMenus == 0) {
         RequestClose(PendingClose::WithoutSaving);
         return;
     }

@@ -29,8 +29,9 @@ class wxStaticText;
 // progress, event pumping and rows come back through CompareHost.
 //
 // It behaves like a modal dialog with a menu: Enter presses the default
-// button, Escape ends the program without saving the settings, and closing
-// it (close box, File > Exit) saves them first.
+// button, Escape ends the program without saving the settings (unless a
+// menu is open: then Escape closes the menu), and closing it (close box,
+// File > Exit) saves them first.
 class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
   public:
     // Control identifiers.
@@ -133,6 +134,7 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     bool m_bLayoutReady = false;
     bool m_bRunning = false;
     PendingClose m_pendingClose = PendingClose::None;
+    int m_nOpenMenus = 0;  // menus and popup menus open now
     // While the engine works or files are copied, progress comes far more
     // often than the screen can show or the user can act: display updates
     // and event pumps are spaced out (a pump every 10 ms keeps Abort and
