@@ -13,6 +13,7 @@
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "CCopyAllButton.h"
@@ -36,6 +37,7 @@
 #include "PumpMessages.h"
 #include "ResourceImages.h"
 #include "TraceLog.h"
+#include "TroughClickPaging.h"
 #include "WindowPlacement.h"
 
 namespace {
@@ -254,6 +256,7 @@ void CCompareDlg::CreateControls() {
     place(m_pRightBrowse, at(375, 161, 36, 14));
     place(new wxWindow(p, IDC_LEFT_GRID, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN),
           at(7, 178, 195, 150));
+    PageScrollBarsOnTroughClick();
     m_pScrollBar =
         new wxScrollBar(p, IDC_SCROLLBAR, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
     place(m_pScrollBar, at(204, 178, 10, 150));
@@ -450,6 +453,7 @@ void CCompareDlg::LayoutControls() {
     }
     SizeResultColumns(*m_pLeftGrid);
     SizeResultColumns(*m_pRightGrid);
+    ShowRowsOnSharedBar(m_pScrollBar->GetThumbPosition());  // a page holds more or fewer rows
     m_pPanel->Refresh();
 }
 
@@ -570,10 +574,7 @@ int CCompareDlg::CompareFolders() {
     m_pRightGrid->Thaw();
     m_pLeftGrid->RedrawAll();
     m_pRightGrid->RedrawAll();
-    // The bar's positions are the rows; with no rows there is nothing to
-    // scroll, which a bar cannot show as a range, so it is disabled.
-    m_pScrollBar->SetScrollbar(0, 1, rows, 1);
-    m_pScrollBar->Enable(rows > 0);
+    ShowRowsOnSharedBar(0);
     Summarise();
     if (m_counts.FoldersSame()) {
         SetVerdictColours(kLightGreen, *wxBLACK);
@@ -733,13 +734,23 @@ std::string CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination,
 // shared bar's range on the rows that remain.
 void CCompareDlg::NoteGridsChanged() {
     m_pCompareAgain->Show();
-    const int rows = m_pLeftGrid->GetRowCount();
-    m_pScrollBar->SetScrollbar(std::min(m_pScrollBar->GetThumbPosition(), std::max(rows - 1, 0)), 1,
-                               rows, 1);
-    m_pScrollBar->Enable(rows > 0);
+    ShowRowsOnSharedBar(m_pScrollBar->GetThumbPosition());
 }
 
 // ------------------------------------------------------- shared scroll bar
+
+// The bar's positions are the rows; with no rows there is nothing to
+// scroll, which a bar cannot show as a range, so it is disabled.
+void CCompareDlg::ShowRowsOnSharedBar(int position) {
+    const int rows = m_pLeftGrid->GetRowCount();
+    const int page = std::max(m_pLeftGrid->GetBottomRow() - m_pLeftGrid->GetTopRow(), 1);
+    m_pScrollBar->SetScrollbar(std::clamp(position, 0, std::max(rows - 1, 0)), 1, rows, page);
+    m_pScrollBar->Enable(rows > 0);
+}
+
+void CCompareDlg::ShowTopRowOnSharedBar(int topRow) {
+    m_pScrollBar->SetThumbPosition(topRow);
+}
 
 // Both grids always move together; the left grid's counts decide.
 void CCompareDlg::OnSharedScroll(wxScrollEvent& event) {

@@ -86,6 +86,8 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void CopyAllToLeft();
     // The grids were changed on disk's account without a new compare.
     void NoteGridsChanged();
+    // A grid scrolled to `topRow`; the shared bar's thumb goes there.
+    void ShowTopRowOnSharedBar(int topRow);
 
   private:
     enum class PendingClose { None, SavingSettings, WithoutSaving };
@@ -107,6 +109,9 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     // reports spaced out; what the step returned.
     bool RunEngineStep(bool (CCompareEngine::*step)());
     void ShowCopyAllButtons(bool show);
+    // The shared bar spans the grids' rows with its thumb at `position`; a
+    // click in its trough pages by the rows a grid shows.
+    void ShowRowsOnSharedBar(int position);
     void Browse(std::string& folder, COXEdit& edit);
     void LeaveFolderEdit(std::string& folder);
 

@@ -92,7 +92,8 @@ class CResultGrid : public CSheetGrid {
     void DrawFocusRectangle(wxDC& dc, const wxRect& rect) override;
 
   private:
-    bool HasKeyboardFocus() const;
+    bool m_bFollowingPartner = false;  // its top row is being set by the other grid
+
     std::string FolderText(bool leftSide) const;
     void SetStatusBoth(int row, int bitmapIndex);
     // Copies `source` to `target`; false, after saying why, when it failed.

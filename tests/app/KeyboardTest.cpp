@@ -3,21 +3,15 @@
 
 #include <gtest/gtest.h>
 #include <wx/menu.h>
-#include <wx/uiaction.h>
 
-#include "MainWindowFixture.h"
+#include "OnScreenFixture.h"
 
 namespace {
 
-class KeyboardTest : public MainWindowTest {
+class KeyboardTest : public OnScreenTest {
   protected:
-    // Opens the window on the screen with the pointer over it: without a
-    // window manager the keyboard goes where the pointer is.
     CCompareDlg& OpenOnScreen() {
-        CCompareDlg& window = Open();
-        EXPECT_TRUE(YieldUntil([&] { return window.IsShownOnScreen(); }));
-        m_input.MouseMove(window.GetScreenRect().GetPosition() + wxPoint(200, 150));
-        YieldPending();
+        CCompareDlg& window = ShowOnScreen(Open());
         window.Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& event) {
             event.Skip();
             ++m_nMenusOpened;
@@ -32,7 +26,6 @@ class KeyboardTest : public MainWindowTest {
     // The window is there and not on its way out.
     bool WindowStays() const { return m_window && m_window->IsShown(); }
 
-    wxUIActionSimulator m_input;
     int m_nMenusOpened = 0;
     int m_nMenusClosed = 0;
 };
@@ -40,7 +33,7 @@ class KeyboardTest : public MainWindowTest {
 TEST_F(KeyboardTest, EscapeClosesAnOpenMenuBeforeItEndsTheProgram) {
     CCompareDlg& window = OpenOnScreen();
     const wxWindow& bar = *window.GetMenuBar();
-    m_input.MouseMove(bar.GetScreenPosition() + wxPoint(15, bar.GetSize().y / 2));
+    PointAt(bar, wxPoint(15, bar.GetClientSize().y / 2));
     m_input.MouseClick();
     ASSERT_TRUE(YieldUntil([this] { return m_nMenusOpened == 1; })) << "the File menu opens";
 
