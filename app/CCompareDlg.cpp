@@ -155,7 +155,7 @@ wxRect CCompareDlg::DialogRect(int x, int y, int width, int height) const {
 
 void CCompareDlg::CreateMenuBar() {
     auto* file = new wxMenu();
-    file->Append(wxID_EXIT, "E&xit");
+    file->Append(wxID_EXIT, "E&xit\tCtrl+Q");
     auto* help = new wxMenu();
     help->Append(wxID_HELP_INDEX, "&Help Topics", "Display Vantrel help file");
     auto* bar = new wxMenuBar();

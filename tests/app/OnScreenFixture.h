@@ -1,5 +1,6 @@
 #pragma once
 
+#include <wx/image.h>
 #include <wx/uiaction.h>
 
 #include "MainWindowFixture.h"
@@ -15,6 +16,8 @@ class OnScreenTest : public MainWindowTest {
     void PointAt(const wxWindow& window, const wxPoint& point);
     // Turns the wheel one notch under the pointer (towards the user: down).
     void TurnWheel(bool down);
+    // What the display shows in `rect` of `window`'s client area.
+    static wxImage ScreenImage(const wxWindow& window, const wxRect& rect);
     // Gives `grid`'s cell area the keyboard focus.
     void FocusCells(CResultGrid& grid);
 
