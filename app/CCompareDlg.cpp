@@ -14,6 +14,7 @@
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "CCopyAllButton.h"
@@ -37,6 +38,7 @@
 #include "PumpMessages.h"
 #include "ResourceImages.h"
 #include "TraceLog.h"
+#include "TroughClickPaging.h"
 #include "WindowPlacement.h"
 
 namespace {
@@ -120,6 +122,15 @@ CCompareDlg::CCompareDlg(CProfile& profile)
     m_pStatus->Hide();
 
     Bind(wxEVT_CHAR_HOOK, &CCompareDlg::OnCharHook, this);
+    // Menus of the menu bar and the grids' popup menus report here.
+    Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& event) {
+        event.Skip();
+        ++m_nOpenMenus;
+    });
+    Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        event.Skip();
+        m_nOpenMenus = std::max(m_nOpenMenus - 1, 0);
+    });
     Bind(wxEVT_CLOSE_WINDOW, &CCompareDlg::OnClose, this);
     Bind(wxEVT_SIZE, [this](wxSizeEvent& event) { RememberNormalRect(event); });
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) { RememberNormalRect(event); });
@@ -144,7 +155,7 @@ wxRect CCompareDlg::DialogRect(int x, int y, int width, int height) const {
 
 void CCompareDlg::CreateMenuBar() {
     auto* file = new wxMenu();
-    file->Append(wxID_EXIT, "E&xit");
+    file->Append(wxID_EXIT, "E&xit\tCtrl+Q");
     auto* help = new wxMenu();
     // F1 also reaches the item through the window's key hook (OnCharHook).
     help->Append(wxID_HELP_INDEX, "&Help Topics\tF1", "Display Vantrel help file");
@@ -246,6 +257,7 @@ void CCompareDlg::CreateControls() {
     place(m_pRightBrowse, at(375, 161, 36, 14));
     place(new wxWindow(p, IDC_LEFT_GRID, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN),
           at(7, 178, 195, 150));
+    PageScrollBarsOnTroughClick();
     m_pScrollBar =
         new wxScrollBar(p, IDC_SCROLLBAR, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
     place(m_pScrollBar, at(204, 178, 10, 150));
@@ -311,7 +323,7 @@ void CCompareDlg::InitialiseGrids() {
     m_pRightGrid->AttachToDialogItem(m_pPanel, IDC_RIGHT_GRID);
     for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
         ResetGrid(*grid);
-        grid->FitColumnsToContent(1, 4, grid->GetRowCount(), 3);
+        grid->FitColumnsToEveryRow(CResultGrid::kColumnName, CResultGrid::kColumnAttributes);
         grid->FitColumnsToWidth(0, 4);
     }
 }
@@ -445,6 +457,7 @@ void CCompareDlg::LayoutControls() {
     }
     SizeResultColumns(*m_pLeftGrid);
     SizeResultColumns(*m_pRightGrid);
+    ShowRowsOnSharedBar(m_pScrollBar->GetThumbPosition());  // a page holds more or fewer rows
     m_pPanel->Refresh();
 }
 
@@ -464,7 +477,7 @@ void CCompareDlg::SizeResultColumns(CResultGrid& grid) {
     constexpr int kFitted[] = {CResultGrid::kColumnSize, CResultGrid::kColumnModified,
                                CResultGrid::kColumnAttributes};
     if (!grid.m_fittedWidths) {
-        grid.FitColumnsToContent(kFitted[0], kFitted[2], grid.GetRowCount(), 3);
+        grid.FitColumnsToEveryRow(kFitted[0], kFitted[2]);
         grid.m_fittedWidths = {grid.GetColumnWidth(kFitted[0]), grid.GetColumnWidth(kFitted[1]),
                                grid.GetColumnWidth(kFitted[2])};
     } else {
@@ -585,10 +598,7 @@ int CCompareDlg::CompareFolders() {
     m_pRightGrid->Thaw();
     m_pLeftGrid->RedrawAll();
     m_pRightGrid->RedrawAll();
-    // The bar's positions are the rows; with no rows there is nothing to
-    // scroll, which a bar cannot show as a range, so it is disabled.
-    m_pScrollBar->SetScrollbar(0, 1, rows, 1);
-    m_pScrollBar->Enable(rows > 0);
+    ShowRowsOnSharedBar(0);
     Summarise();
     if (!IsComplete()) {
         SetVerdictColours(kLightBlue, *wxBLACK);
@@ -767,13 +777,23 @@ void CCompareDlg::RunFileAction(const std::function<void()>& action) {
 // shared bar's range on the rows that remain.
 void CCompareDlg::NoteGridsChanged() {
     m_pCompareAgain->Show();
-    const int rows = m_pLeftGrid->GetRowCount();
-    m_pScrollBar->SetScrollbar(std::min(m_pScrollBar->GetThumbPosition(), std::max(rows - 1, 0)), 1,
-                               rows, 1);
-    m_pScrollBar->Enable(rows > 0);
+    ShowRowsOnSharedBar(m_pScrollBar->GetThumbPosition());
 }
 
 // ------------------------------------------------------- shared scroll bar
+
+// The bar's positions are the rows; with no rows there is nothing to
+// scroll, which a bar cannot show as a range, so it is disabled.
+void CCompareDlg::ShowRowsOnSharedBar(int position) {
+    const int rows = m_pLeftGrid->GetRowCount();
+    const int page = std::max(m_pLeftGrid->GetBottomRow() - m_pLeftGrid->GetTopRow(), 1);
+    m_pScrollBar->SetScrollbar(std::clamp(position, 0, std::max(rows - 1, 0)), 1, rows, page);
+    m_pScrollBar->Enable(rows > 0);
+}
+
+void CCompareDlg::ShowTopRowOnSharedBar(int topRow) {
+    m_pScrollBar->SetThumbPosition(topRow);
+}
 
 // Both grids always move together; the left grid's counts decide.
 void CCompareDlg::OnSharedScroll(wxScrollEvent& event) {
@@ -814,7 +834,8 @@ void CCompareDlg::OnSharedScroll(wxScrollEvent& event) {
 
 void CCompareDlg::OnCharHook(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
-    if (key == WXK_ESCAPE) {
+    // While a menu is open, Escape is the menu's: it closes the menu only.
+    if (key == WXK_ESCAPE && m_nOpenMenus == 0) {
         RequestClose(PendingClose::WithoutSaving);
         return;
     }

@@ -31,8 +31,9 @@ class wxStaticText;
 // progress, event pumping and rows come back through CompareHost.
 //
 // It behaves like a modal dialog with a menu: Enter presses the default
-// button, Escape ends the program without saving the settings, and closing
-// it (close box, File > Exit) saves them first.
+// button, Escape ends the program without saving the settings (unless a
+// menu is open: then Escape closes the menu), and closing it (close box,
+// File > Exit) saves them first.
 class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
   public:
     // Control identifiers.
@@ -94,6 +95,8 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     void RunFileAction(const std::function<void()>& action);
     // Saves the settings and the window placement, as closing the window does.
     void SaveSettingsAndPlacement();
+    // A grid scrolled to `topRow`; the shared bar's thumb goes there.
+    void ShowTopRowOnSharedBar(int topRow);
 
   private:
     enum class PendingClose { None, SavingSettings, WithoutSaving };
@@ -115,6 +118,9 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     // reports spaced out; what the step returned.
     bool RunEngineStep(bool (CCompareEngine::*step)());
     void ShowCopyAllButtons(bool show);
+    // The shared bar spans the grids' rows with its thumb at `position`; a
+    // click in its trough pages by the rows a grid shows.
+    void ShowRowsOnSharedBar(int position);
     void Browse(std::string& folder, COXEdit& edit);
     void LeaveFolderEdit(std::string& folder);
 
@@ -146,6 +152,7 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     bool m_bLayoutReady = false;
     bool m_bRunning = false;
     PendingClose m_pendingClose = PendingClose::None;
+    int m_nOpenMenus = 0;  // menus and popup menus open now
     // While the engine works or files are copied, progress comes far more
     // often than the screen can show or the user can act: display updates
     // and event pumps are spaced out (a pump every 10 ms keeps Abort and

@@ -99,8 +99,11 @@ void COXEdit::OnChar(wxKeyEvent& event) {
     long from = 0;
     long to = 0;
     GetSelection(&from, &to);
-    const bool overwrites = !m_bInsertMode && IsEditable() && typed >= 32 && typed != 127 &&
-                            !event.HasAnyModifiers() && from == to;
+    // Shift only chooses the character; Ctrl, Alt and Meta make a command.
+    const bool command =
+        event.ControlDown() || event.RawControlDown() || event.AltDown() || event.MetaDown();
+    const bool overwrites =
+        !m_bInsertMode && IsEditable() && typed >= 32 && typed != 127 && !command && from == to;
     if (!overwrites) {
         event.Skip();
         return;

@@ -51,23 +51,24 @@ void CResultGrid::InitialiseGrid() {
     }
 }
 
-// The focus is in this grid (its cell area, say) exactly when the user
-// moves it; a grid moved by its partner does not hold the focus, so the
-// two never echo each other.
-bool CResultGrid::HasKeyboardFocus() const {
-    for (const wxWindow* window = wxWindow::FindFocus(); window != nullptr;
-         window = window->GetParent()) {
-        if (window == this) {
-            return true;
-        }
+// Whatever scrolls one grid (keys, the wheel, a click, an action) scrolls
+// its partner to the same top row and puts the shared bar's thumb there. A
+// grid that follows its partner does not lead it back.
+void CResultGrid::NotifyTopRowChanged(int, int) {
+    if (m_pDlg == nullptr || m_bFollowingPartner) {
+        return;
     }
-    return false;
+    CResultGrid& other = OtherGrid();
+    other.m_bFollowingPartner = true;
+    other.SetTopRow(GetTopRow());
+    other.m_bFollowingPartner = false;
+    m_pDlg->ShowTopRowOnSharedBar(GetTopRow());
 }
 
-void CResultGrid::NotifyTopRowChanged(int, int) {
-    if (m_pDlg != nullptr && HasKeyboardFocus()) {
-        OtherGrid().SetTopRow(GetTopRow());
-    }
+// The row limit of a fit counts the heading rows too.
+void CResultGrid::FitColumnsToEveryRow(int first, int last) {
+    const int headingRows = static_cast<int>(Sheet().m_topHeadingHeights.size());
+    FitColumnsToContent(first, last, headingRows + GetRowCount(), 3);
 }
 
 int CResultGrid::NotifyFromCellType(int, int, int, int, intptr_t) {

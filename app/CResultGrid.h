@@ -60,6 +60,10 @@ class CResultGrid : public CSheetGrid {
     void TakeLineFrom(CResultGrid& source, int row, const std::string& path,
                       const std::string& name);
 
+    // Fits columns first..last to the widest text among their headings and
+    // all their rows.
+    void FitColumnsToEveryRow(int first, int last);
+
     // SIZE, MODIFIED and ATTR widths fitted to their content; empty once
     // the content has changed since. Resizing the window reuses them.
     std::optional<std::array<int, 3>> m_fittedWidths;
@@ -88,7 +92,8 @@ class CResultGrid : public CSheetGrid {
     void DrawFocusRectangle(wxDC& dc, const wxRect& rect) override;
 
   private:
-    bool HasKeyboardFocus() const;
+    bool m_bFollowingPartner = false;  // its top row is being set by the other grid
+
     std::string FolderText(bool leftSide) const;
     void SetStatusBoth(int row, int bitmapIndex);
     // Copies `source` to `target`; false, after saying why, when it failed.

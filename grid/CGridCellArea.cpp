@@ -409,6 +409,11 @@ void CGridCellArea::OnChar(wxKeyEvent& event) {
     const bool handled = m_grid.CellTypeOf(*cell).OnCharacter(sheet.m_nCurrentColumn,
                                                               sheet.m_nCurrentRow, character);
     m_grid.NotifyCharacter(character, handled);
+    // A key the cell type left alone goes on to the window: its menu
+    // accelerators and mnemonics work while the grid has the focus.
+    if (!handled) {
+        event.Skip();
+    }
 }
 
 // ------------------------------------------------------------------- mouse
@@ -627,15 +632,22 @@ void CGridCellArea::OnWheel(wxMouseEvent& event) {
 // ------------------------------------------------------------------- focus
 
 void CGridCellArea::OnFocus(wxFocusEvent& event) {
-    const CGridSheet& sheet = m_grid.Sheet();
     m_grid.NotifyFocusGained(CSheetGrid::kSectionCellArea);
-    m_grid.RedrawCell(sheet.m_nCurrentColumn, sheet.m_nCurrentRow);
+    RedrawFocusMark();
     event.Skip();
 }
 
 void CGridCellArea::OnFocusLost(wxFocusEvent& event) {
-    const CGridSheet& sheet = m_grid.Sheet();
     m_grid.NotifyFocusLostTo(CSheetGrid::kSectionCellArea, event.GetWindow());
-    m_grid.RedrawCell(sheet.m_nCurrentColumn, sheet.m_nCurrentRow);
+    RedrawFocusMark();
     event.Skip();
+}
+
+// The mark runs along the whole current row when rows are highlighted.
+void CGridCellArea::RedrawFocusMark() {
+    const wxRect focus = FocusRect();
+    if (!focus.IsEmpty()) {
+        m_redraw.Add(RangeIn(focus));
+        RefreshRect(focus, false);
+    }
 }

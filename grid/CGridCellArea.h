@@ -14,6 +14,7 @@ class CGridCellArea : public CGridPart {
     explicit CGridCellArea(CSheetGrid& grid);
 
     bool CellAt(const wxPoint& point, int& column, int& row) override;
+    bool AcceptsFocusFromKeyboard() const override { return true; }
 
     // Adds the cells to the redraw list and invalidates where they are.
     void Redraw(const CGridRange& range);
@@ -54,6 +55,9 @@ class CGridCellArea : public CGridPart {
     void OnDoubleClick(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnWheel(wxMouseEvent& event);
+    // Repaints the current cell's focus mark (drawn while the area has the
+    // focus) or the cells it covered.
+    void RedrawFocusMark();
     void OnFocus(wxFocusEvent& event);
     void OnFocusLost(wxFocusEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);

@@ -15,6 +15,9 @@ class CGridPart : public wxWindow {
     CGridPart(CSheetGrid& grid, int id, int section);
 
     int GetSection() const { return m_nSection; }
+    // Tab visits the cells only: the headings and the corner button are
+    // worked with the mouse.
+    bool AcceptsFocusFromKeyboard() const override { return false; }
     // The cell under `point` (client coordinates); false for none.
     virtual bool CellAt(const wxPoint& point, int& column, int& row) = 0;
     // The hint the grid gives for the cell under `point`; none when there

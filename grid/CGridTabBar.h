@@ -12,6 +12,8 @@ class CGridTabBar : public wxWindow {
 
     // The sheet whose tab is under x; -1 for none.
     int TabAt(int x) const;
+    // Tabs are chosen with the mouse; Tab passes the bar by.
+    bool AcceptsFocusFromKeyboard() const override { return false; }
 
   private:
     static constexpr int kTabWidth = 60;

@@ -133,6 +133,10 @@ bool CSheetGrid::CreateInWindow(wxWindow* parent, int id, const wxPoint& positio
 }
 
 void CSheetGrid::CreateParts() {
+    // The grid window hands the focus to its cells. Were it focusable
+    // itself, GTK would give it the focus again each time Tab left the
+    // cells, and the keyboard could not leave the grid.
+    SetCanFocus(false);
     m_pCellArea = new CGridCellArea(*this);
     m_pTopHeading = new CGridTopHeading(*this);
     m_pSideHeading = new CGridSideHeading(*this);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/settings.h>
+#include <wx/uiaction.h>
 
 #include "GuiTestSupport.h"
 
@@ -101,4 +102,20 @@ TEST(COXEdit, ShiftOrCtrlInsertAndSelectionsStayStandard) {
     edit.SetInsertionPoint(0);
     EXPECT_FALSE(Press(edit, wxEVT_CHAR, 'c', false, true)) << "Ctrl+C is no character to type";
     EXPECT_EQ(edit.GetValue(), "abcd");
+}
+
+TEST(COXEdit, OverwritingTakesCharactersTypedWithShift) {
+    ShownFrame frame;
+    COXEdit edit(frame.Get(), wxID_ANY, "abcd");
+    edit.SetFocus();
+    ASSERT_TRUE(YieldUntil([&] { return edit.HasFocus(); }));
+    edit.SetInsertionPoint(1);
+    wxUIActionSimulator keyboard;
+    // Without a window manager the keyboard follows the pointer.
+    keyboard.MouseMove(edit.GetScreenPosition() + wxPoint(3, 3));
+    keyboard.Char(WXK_INSERT);
+    keyboard.Char('x', wxMOD_SHIFT);
+    keyboard.Char('y');
+    ASSERT_TRUE(YieldUntil([&] { return edit.GetInsertionPoint() == 3; }));
+    EXPECT_EQ(edit.GetValue(), "aXyd");
 }
