@@ -226,8 +226,8 @@ void CGridCellArea::OnPaint(wxPaintEvent&) {
     const wxSize size = GetClientSize();
     if (m_bBuffered) {
         const wxSize imageSize(std::max(1, size.x), std::max(1, size.y));
-        if (!m_image.IsOk() || m_image.GetSize() != imageSize) {
-            m_image = wxBitmap(imageSize);
+        if (!ImageFits(m_image, imageSize)) {
+            m_image = MakeImage(imageSize);
             m_redraw.AddEverything();
         }
         wxMemoryDC memory(m_image);
@@ -251,6 +251,19 @@ void CGridCellArea::OnPaint(wxPaintEvent&) {
     }
 }
 
+// An image of `size` in window units with a pixel for every pixel of the
+// screen, so that a display scaled to double size shows sharp text.
+wxBitmap CGridCellArea::MakeImage(const wxSize& size) const {
+    wxBitmap image;
+    image.CreateWithDIPSize(size, GetDPIScaleFactor());
+    return image;
+}
+
+bool CGridCellArea::ImageFits(const wxBitmap& image, const wxSize& size) const {
+    return image.IsOk() && image.GetLogicalSize() == size &&
+           image.GetScaleFactor() == GetDPIScaleFactor();
+}
+
 void CGridCellArea::OnSize(wxSizeEvent& event) {
     RedrawEverything();
     event.Skip();
@@ -259,8 +272,8 @@ void CGridCellArea::OnSize(wxSizeEvent& event) {
 // --------------------------------------------------------------- scrolling
 
 void CGridCellArea::ShiftImage(const wxRect& part, int dx, int dy) {
-    if (!m_spare.IsOk() || m_spare.GetSize() != m_image.GetSize()) {
-        m_spare = wxBitmap(m_image.GetSize());
+    if (!ImageFits(m_spare, m_image.GetLogicalSize())) {
+        m_spare = MakeImage(m_image.GetLogicalSize());
     }
     wxMemoryDC image(m_image);
     wxMemoryDC spare(m_spare);
@@ -276,7 +289,7 @@ void CGridCellArea::ShowViewMove(int oldLeftColumn, int oldTopRow) {
         return;
     }
     const wxSize size = GetClientSize();
-    const bool imageReady = !m_bBuffered || (m_image.IsOk() && m_image.GetSize() == size);
+    const bool imageReady = !m_bBuffered || ImageFits(m_image, size);
     if ((columnsMoved && rowsMoved) || !imageReady || !m_redraw.IsEmpty()) {
         RedrawEverything();
         return;

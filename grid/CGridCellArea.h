@@ -70,6 +70,8 @@ class CGridCellArea : public CGridPart {
     // Rows from the current one that fit into the scrolled part.
     int PageRows(bool down) const;
     int KeyFlags(const wxMouseEvent& event) const;
+    wxBitmap MakeImage(const wxSize& size) const;
+    bool ImageFits(const wxBitmap& image, const wxSize& size) const;
 
     CGridRedrawList m_redraw;
     bool m_bBuffered = false;
