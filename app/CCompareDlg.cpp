@@ -358,8 +358,12 @@ void CCompareDlg::ShowCopyAllButtons(bool show) {
 
 // While a compare or a copy goes on, nothing that would change its folders,
 // its options or the grids can be used, and no other work can start.
+// The control that had the keyboard focus gets it back afterwards.
 void CCompareDlg::SetRunning(bool running) {
     m_bRunning = running;
+    if (running) {
+        m_focusBeforeRun = wxWindow::FindFocus();
+    }
     for (wxWindow* control : std::initializer_list<wxWindow*>{
              m_pLeftFolder, m_pRightFolder, m_pLeftBrowse, m_pRightBrowse, m_pRecurse, m_pDisregard,
              m_pCompare, m_pCopyToRight, m_pCopyToLeft}) {
@@ -367,6 +371,26 @@ void CCompareDlg::SetRunning(bool running) {
     }
     m_pLeftGrid->EnablePopupMenu(!running);
     m_pRightGrid->EnablePopupMenu(!running);
+    if (!running) {
+        if (m_focusBeforeRun && CanHaveFocus(*m_focusBeforeRun)) {
+            m_focusBeforeRun->SetFocus();
+        }
+        KeepKeyboardFocus(*m_pCompare);
+    }
+}
+
+bool CCompareDlg::CanHaveFocus(const wxWindow& control) {
+    return control.IsShownOnScreen() && control.IsEnabled();
+}
+
+// Keys reach the window only through the control that has the focus: when
+// that control was hidden or disabled, the keyboard would be dead (no
+// Escape, no Tab) until the user clicked somewhere.
+void CCompareDlg::KeepKeyboardFocus(wxWindow& fallback) {
+    const wxWindow* focus = wxWindow::FindFocus();
+    if ((focus == nullptr || !CanHaveFocus(*focus)) && CanHaveFocus(fallback)) {
+        fallback.SetFocus();
+    }
 }
 
 // ------------------------------------------------------------ data exchange
@@ -512,6 +536,7 @@ void CCompareDlg::OnCompare() {
     m_pStatusBox->Show();
     m_pProgress->SetValue(0);
     m_pProgress->Show();
+    KeepKeyboardFocus(*m_pAbort);
 
     const bool finished = CompareFolders() != 0;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/frame.h>
+#include <wx/weakref.h>
 
 #include <functional>
 #include <string>
@@ -114,6 +115,8 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
                           const std::string& destinationFolder);
     void SetVerdictColours(const wxColour& back, const wxColour& text);
     void SetRunning(bool running);
+    static bool CanHaveFocus(const wxWindow& control);
+    void KeepKeyboardFocus(wxWindow& fallback);
     // Runs one step of the engine (listing, pairing, classifying) with its
     // reports spaced out; what the step returned.
     bool RunEngineStep(bool (CCompareEngine::*step)());
@@ -151,6 +154,7 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     CResultGrid* m_pRightGrid = nullptr;
     bool m_bLayoutReady = false;
     bool m_bRunning = false;
+    wxWeakRef<wxWindow> m_focusBeforeRun;
     PendingClose m_pendingClose = PendingClose::None;
     int m_nOpenMenus = 0;  // menus and popup menus open now
     // While the engine works or files are copied, progress comes far more

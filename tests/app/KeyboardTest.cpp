@@ -132,6 +132,30 @@ TEST_F(KeyboardTest, AGridShowsItsFocusMarkAsSoonAsTabReachesItAndDropsItOnLeavi
         << "the focus mark is gone";
 }
 
+// The Compare button that was clicked hides for the run: the keys go on
+// working through Abort meanwhile and through Compare afterwards.
+TEST_F(KeyboardTest, TheKeyboardKeepsWorkingWhenTheClickedCompareButtonHidesForTheRun) {
+    m_tree.WriteFile("left/a.txt", "x");
+    CCompareDlg& window = ShowOnScreen(OpenOnTestFolders());
+    int focusDuringRun = wxID_NONE;
+    window.Bind(wxEVT_IDLE, [&](wxIdleEvent& event) {
+        event.Skip();
+        if (window.IsRunning() && focusDuringRun == wxID_NONE) {
+            focusDuringRun = FocusedControl();
+        }
+    });
+    const wxWindow& compare = *window.FindWindow(CCompareDlg::IDC_COMPARE);
+    PointAt(compare, wxPoint(compare.GetClientSize().x / 2, compare.GetClientSize().y / 2));
+    m_input.MouseClick();
+    ASSERT_TRUE(
+        YieldUntil([&] { return window.LeftGrid().GetRowCount() == 1 && !window.IsRunning(); }));
+    EXPECT_EQ(focusDuringRun, CCompareDlg::IDC_ABORT);
+    EXPECT_TRUE(YieldUntil([&] { return FocusedControl() == CCompareDlg::IDC_COMPARE; }));
+
+    m_input.Char(WXK_ESCAPE);
+    EXPECT_TRUE(YieldUntil([this] { return !m_window; }));
+}
+
 TEST_F(KeyboardTest, CtrlQInAGridClosesTheWindowAndSavesTheSettings) {
     CCompareDlg& window = OpenOnScreen();
     window.m_strLeftFolder = m_left;
