@@ -11,17 +11,23 @@ class CellHitTest : public testing::Test {
   protected:
     void SetUp() override {
         grid = window.AttachGridWithBars(10);
-        YieldPending();
+        Cells()->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
+            pointerSeenAt = event.GetPosition();
+            event.Skip();
+        });
     }
 
-    // Goes to the top-left cell, then clicks at `point` of the cell area and
-    // waits until the click has moved the current cell.
-    void ClickFromTopLeftCell(const wxPoint& point) const {
+    wxWindow* Cells() const { return grid->GetPartWindow(CSheetGrid::kCellAreaId); }
+
+    // Goes to the top-left cell, moves the pointer to `point` of the cell
+    // area and, once the cell area has seen it there, clicks and waits until
+    // the click has moved the current cell.
+    void ClickFromTopLeftCell(const wxPoint& point) {
         grid->GotoCell(0, 0);
-        const wxPoint onScreen =
-            grid->GetPartWindow(CSheetGrid::kCellAreaId)->ClientToScreen(point);
         wxUIActionSimulator simulator;
-        simulator.MouseMove(onScreen);
+        simulator.MouseMove(Cells()->ClientToScreen(point));
+        ASSERT_TRUE(YieldUntil([&] { return pointerSeenAt == point; }))
+            << "the pointer never reached " << point.x << ", " << point.y;
         simulator.MouseClick();
         EXPECT_TRUE(YieldUntil([this] {
             return grid->GetCurrentColumn() != 0 || grid->GetCurrentRow() != 0;
@@ -31,6 +37,7 @@ class CellHitTest : public testing::Test {
 
     GridTestWindow window;
     TestableGrid* grid = nullptr;
+    wxPoint pointerSeenAt{-1, -1};
 };
 
 }  // namespace
