@@ -14,12 +14,22 @@
 
 namespace {
 
+// More entries than any test's tree holds: a walk that gets this far has
+// left its tree (through a link it should not have followed) and fails at
+// once instead of walking the whole file system.
+constexpr size_t kMostEntries = 5000;
+
 std::vector<std::string> Walk(const std::string& searchPattern, bool files, bool dirs,
                               bool recursive, bool depthFirst = false) {
     std::vector<std::string> entries;
     CUncIterator iterator(searchPattern);
     iterator.Start(files, dirs, recursive, depthFirst);
     while (!iterator.IsEmpty()) {
+        if (entries.size() == kMostEntries) {
+            ADD_FAILURE() << "the walk of " << searchPattern << " left its tree; it passed "
+                          << entries.back();
+            break;
+        }
         entries.push_back(iterator.Full());
         iterator++;
     }
@@ -148,6 +158,14 @@ TEST_F(CUncIteratorTest, FollowsFolderLinksButEndsOnLinksBackIntoItsOwnChain) {
     ASSERT_EQ(symlink(outside.Root().c_str(), tree.Path("S/out").c_str()), 0);
     EXPECT_EQ(Sorted(Walk(tree.Path("*.*"), true, false, true)),
               (std::vector<std::string>{tree.Path("S/c.txt"), tree.Path("S/out/elsewhere.txt")}));
+}
+
+TEST_F(CUncIteratorTest, ALinkToAFolderWhoseNameBeginsLikeTheWalkedOnesIsFollowed) {
+    tree.WriteFile("a/f.txt", "");
+    tree.MakeDir("ab");
+    ASSERT_EQ(symlink("../a", tree.Path("ab/toA").c_str()), 0);
+    EXPECT_EQ(Sorted(Walk(tree.Path("*.*"), true, false, true)),
+              (std::vector<std::string>{tree.Path("a/f.txt"), tree.Path("ab/toA/f.txt")}));
 }
 
 TEST_F(CUncIteratorTest, NeverListsOrOpensAFifo) {
