@@ -786,6 +786,14 @@ MessageLines CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination
     return errors;
 }
 
+const std::string& CCompareDlg::FolderOf(bool leftSide) const {
+    return leftSide ? m_strLeftFolder : m_strRightFolder;
+}
+
+bool CCompareDlg::InUnlistedFolder(std::string_view relativeName) const {
+    return m_unlisted.Covers(relativeName);
+}
+
 void CCompareDlg::RunFileAction(const std::function<void()>& action) {
     if (m_bRunning) {
         return;

@@ -10,6 +10,7 @@
 #include "CompareHost.h"
 #include "MessageLines.h"
 #include "RateLimit.h"
+#include "ResultsWindow.h"
 
 class CCopyAllButton;
 class COXEdit;
@@ -35,7 +36,10 @@ class wxStaticText;
 // button, Escape ends the program without saving the settings (unless a
 // menu is open: then Escape closes the menu), and closing it (close box,
 // File > Exit) saves them first.
-class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
+class CCompareDlg : public wxFrame,
+                    public ResultsWindow,
+                    private CompareHost,
+                    public CCompareEngine {
   public:
     // Control identifiers.
     enum : int {
@@ -69,8 +73,15 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     explicit CCompareDlg(CProfile& profile);
     ~CCompareDlg() override;
 
-    CResultGrid& LeftGrid() const { return *m_pLeftGrid; }
-    CResultGrid& RightGrid() const { return *m_pRightGrid; }
+    // ResultsWindow
+    CResultGrid& LeftGrid() const override { return *m_pLeftGrid; }
+    CResultGrid& RightGrid() const override { return *m_pRightGrid; }
+    const std::string& FolderOf(bool leftSide) const override;
+    bool DisregardsAttributes() const override { return m_bDisregardAttributes; }
+    bool InUnlistedFolder(std::string_view relativeName) const override;
+    void ShowTopRowOnSharedBar(int topRow) override;
+    void NoteGridsChanged() override;
+    void RunFileAction(const std::function<void()>& action) override;
 
     // true: the controls' values into the members; false: the members shown.
     void UpdateData(bool saveAndValidate) override;
@@ -87,17 +98,8 @@ class CCompareDlg : public wxFrame, private CompareHost, public CCompareEngine {
     // other side under the same relative name.
     void CopyAllToRight();
     void CopyAllToLeft();
-    // The grids were changed on disk's account without a new compare.
-    void NoteGridsChanged();
-    // Runs a results grid's action on the disk. The window counts as busy
-    // meanwhile, so that a close request raised while the action lets events
-    // through waits for the action to end; the window may be closing when
-    // this returns, so the caller must not touch it afterwards.
-    void RunFileAction(const std::function<void()>& action);
     // Saves the settings and the window placement, as closing the window does.
     void SaveSettingsAndPlacement();
-    // A grid scrolled to `topRow`; the shared bar's thumb goes there.
-    void ShowTopRowOnSharedBar(int topRow);
 
   private:
     enum class PendingClose { None, SavingSettings, WithoutSaving };

@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "CCompareDlg.h"
 #include "DisplayText.h"
 #include "FileActions.h"
 #include "MessageBox.h"
@@ -13,16 +12,17 @@
 #include "PathText.h"
 #include "PumpMessages.h"
 #include "ResourceImages.h"
+#include "ResultsWindow.h"
 
 CResultGrid::~CResultGrid() = default;
 
 CResultGrid& CResultGrid::OtherGrid() const {
-    return m_bLeftGrid ? m_pDlg->RightGrid() : m_pDlg->LeftGrid();
+    return m_bLeftGrid ? m_pWindow->RightGrid() : m_pWindow->LeftGrid();
 }
 
 void CResultGrid::InitialiseGrid() {
-    m_pDlg = dynamic_cast<CCompareDlg*>(wxGetTopLevelParent(this));
-    m_bLeftGrid = m_pDlg != nullptr && &m_pDlg->LeftGrid() == this;
+    m_pWindow = dynamic_cast<ResultsWindow*>(wxGetTopLevelParent(this));
+    m_bLeftGrid = m_pWindow != nullptr && &m_pWindow->LeftGrid() == this;
     EnablePopupMenu(true);
 
     m_font = wxFont(wxFontInfo(8).FaceName("Arial").Family(wxFONTFAMILY_SWISS));
@@ -55,14 +55,14 @@ void CResultGrid::InitialiseGrid() {
 // its partner to the same top row and puts the shared bar's thumb there. A
 // grid that follows its partner does not lead it back.
 void CResultGrid::NotifyTopRowChanged(int, int) {
-    if (m_pDlg == nullptr || m_bFollowingPartner) {
+    if (m_pWindow == nullptr || m_bFollowingPartner) {
         return;
     }
     CResultGrid& other = OtherGrid();
     other.m_bFollowingPartner = true;
     other.SetTopRow(GetTopRow());
     other.m_bFollowingPartner = false;
-    m_pDlg->ShowTopRowOnSharedBar(GetTopRow());
+    m_pWindow->ShowTopRowOnSharedBar(GetTopRow());
 }
 
 // The row limit of a fit counts the heading rows too.
@@ -115,7 +115,7 @@ void CResultGrid::TakeLineFrom(CResultGrid& source, int row, const std::string& 
     FileLine line = source.ReadLine(row);
     line.name = name;
     line.fullPath = path;
-    ShowLine(row, line, m_pDlg != nullptr && m_pDlg->m_bDisregardAttributes);
+    ShowLine(row, line, m_pWindow != nullptr && m_pWindow->DisregardsAttributes());
     SetCellBitmap(kColumnStatus, row, m_nBmpIdentical);
     source.SetCellBitmap(kColumnStatus, row, source.m_nBmpIdentical);
     RedrawRow(row);
@@ -126,7 +126,7 @@ void CResultGrid::TakeLineFrom(CResultGrid& source, int row, const std::string& 
 
 bool CResultGrid::AllowContextMenu(int, int row, int section) {
     ClearPopupMenu();
-    if (section != kSectionCellArea || row < 0 || row >= GetRowCount() || m_pDlg == nullptr) {
+    if (section != kSectionCellArea || row < 0 || row >= GetRowCount() || m_pWindow == nullptr) {
         return false;
     }
     if (HasFile(row)) {
@@ -151,7 +151,7 @@ bool CResultGrid::AllowContextMenu(int, int row, int section) {
 // while it lets events through waits for it; nothing may touch the grid
 // once the action has run, as the window may be closing.
 void CResultGrid::NotifyMenuCommand(int, int row, int, int id) {
-    m_pDlg->RunFileAction([this, row, id] { RunMenuCommand(row, id); });
+    m_pWindow->RunFileAction([this, row, id] { RunMenuCommand(row, id); });
 }
 
 void CResultGrid::RunMenuCommand(int row, int id) {
@@ -188,7 +188,7 @@ void CResultGrid::RunMenuCommand(int row, int id) {
 bool CResultGrid::InUnlistedFolder(int row) {
     const std::string name =
         HasFile(row) ? CellBytes(kColumnName, row) : OtherGrid().CellBytes(kColumnName, row);
-    if (!m_pDlg->m_unlisted.Covers(name)) {
+    if (!m_pWindow->InUnlistedFolder(name)) {
         return false;
     }
     ShowMessageBox("ERROR:  The folder of\n\n" + ToDisplayText(PathForMessage(name)) +
@@ -200,7 +200,7 @@ bool CResultGrid::InUnlistedFolder(int row) {
 
 // A side's folder, without its trailing "/".
 std::string CResultGrid::FolderText(bool leftSide) const {
-    std::string folder = leftSide ? m_pDlg->m_strLeftFolder : m_pDlg->m_strRightFolder;
+    std::string folder = m_pWindow->FolderOf(leftSide);
     RemoveTrailingBackslash(folder, true);
     return folder;
 }
@@ -285,7 +285,7 @@ void CResultGrid::DeleteRowFiles(int row, bool deleteThis, bool deleteOther) {
 }
 
 void CResultGrid::FinishAction() {
-    m_pDlg->NoteGridsChanged();
+    m_pWindow->NoteGridsChanged();
     PumpMessages(1);
     RedrawAll();
     OtherGrid().RedrawAll();

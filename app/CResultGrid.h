@@ -8,7 +8,7 @@
 
 #include "CSheetGrid.h"
 
-class CCompareDlg;
+class ResultsWindow;
 
 // One of the main window's two results grids: the left folder's files or
 // the right folder's, one result row per grid row. Both grids have no
@@ -68,7 +68,7 @@ class CResultGrid : public CSheetGrid {
     // the content has changed since. Resizing the window reuses them.
     std::optional<std::array<int, 3>> m_fittedWidths;
 
-    CCompareDlg* m_pDlg = nullptr;
+    ResultsWindow* m_pWindow = nullptr;  // the window holding both grids
     bool m_bLeftGrid = false;
     wxFont m_font;
     int m_nBmpIdentical = 0;
