@@ -19,8 +19,8 @@ bool UnlistedFolders::Covers(std::string_view relativeName) const {
     if (m_foldedRelatives.contains(std::string())) {
         return true;  // the compared folder itself
     }
-    // Each folder the name lies in, from the top down.
-    const std::string folded = FoldCase(relativeName);
+    // Each folder the name lies in, from the top down, then its own place.
+    const std::string folded = FoldCase(relativeName) + "/";
     for (size_t slash = folded.find('/'); slash != std::string::npos;
          slash = folded.find('/', slash + 1)) {
         if (m_foldedRelatives.contains(folded.substr(0, slash + 1))) {

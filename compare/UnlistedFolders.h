@@ -22,8 +22,9 @@ class UnlistedFolders {
     const std::vector<Folder>& All() const { return m_folders; }
 
     // A file at `relativeName` below either compared folder lies in or below
-    // one of these folders on either side, the names matched without regard
-    // to case as the sides' files are paired.
+    // one of these folders on either side, or in the place of one (a link
+    // that could not be followed), the names matched without regard to case
+    // as the sides' files are paired.
     bool Covers(std::string_view relativeName) const;
 
   private:

@@ -58,6 +58,14 @@ bool DescribeEntry(int directoryFd, const dirent& entry, COXUNCStandardActor::Sc
         data.isLink = S_ISLNK(data.status.st_mode);
     }
     if (fstatat(directoryFd, entry.d_name, &data.status, 0) != 0) {
+        // A link that can be read itself but not followed leaves only its own
+        // place unknown; an entry that cannot be read at all means that the
+        // folder may not be searched.
+        const int error = errno;
+        struct stat link {};
+        data.isLink = fstatat(directoryFd, entry.d_name, &link, AT_SYMLINK_NOFOLLOW) == 0 &&
+                      S_ISLNK(link.st_mode);
+        errno = error;
         return unreadable();
     }
     if (!S_ISREG(data.status.st_mode) && !S_ISDIR(data.status.st_mode)) {

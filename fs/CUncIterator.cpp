@@ -43,6 +43,7 @@ bool CUncIterator::Start(bool includeFiles, bool includeDirs, bool recursive, bo
         PopScan();
     }
     m_unlisted.clear();
+    m_noted.clear();
     if (IsEmpty()) {
         m_hrLast = ResultFromErrno(ENOENT);
         return false;
@@ -217,18 +218,19 @@ void CUncIterator::NoteUnlisted(const std::string& folder, HResult result) {
         return;
     }
     // Both scans of a folder, and each of its unreadable entries, meet the
-    // same failure one after another: it is noted once.
-    if (!m_unlisted.empty() && m_unlisted.back().folder == folder) {
-        return;
+    // same failure: it is noted once.
+    if (m_noted.insert(folder).second) {
+        m_unlisted.push_back({folder, error});
     }
-    m_unlisted.push_back({folder, error});
 }
 
 // An entry that exists but whose status cannot be read leaves its folder
-// listed only in part.
+// listed only in part; a link that cannot be followed leaves only its own
+// place unknown.
 void CUncIterator::NoteUnlistedEntry(const std::string& folder, const FindData& entry) {
     if (entry.statusError != 0) {
-        NoteUnlisted(folder, ResultFromErrno(entry.statusError));
+        NoteUnlisted(entry.isLink ? folder + entry.name + GetSeparator() : folder,
+                     ResultFromErrno(entry.statusError));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "COXUNCStandardActor.h"
@@ -40,7 +41,8 @@ class CUncIterator : public CUncPath {
     // The directory entry of the current file or folder, with its status.
     const FindData& GetFindData() const { return m_findData; }
 
-    // A folder the walk could not list whole.
+    // A folder the walk could not list whole, or a link to one it could not
+    // follow.
     struct UnlistedFolder {
         std::string folder;  // as the walk names it, ending in "/"
         int error = 0;       // the system's reason (errno)
@@ -70,6 +72,7 @@ class CUncIterator : public CUncPath {
 
     std::vector<DirScan> m_dirStack;  // the chain of folders scanned for subfolders; head at back
     std::vector<UnlistedFolder> m_unlisted;
+    std::unordered_set<std::string> m_noted;  // the folders in m_unlisted
     CUncPath m_searchSpec;  // the folder listed now, and the mask
     FindHandle m_hFind = nullptr;
     FindData m_findData;

@@ -22,7 +22,8 @@ struct FindData {
     bool isLink = false;  // the entry is a symbolic link (to a file or folder)
     // The entry exists but its status could not be read (errno, such as
     // EACCES in a folder without search permission): whether it is a file or
-    // a folder is unknown.
+    // a folder is unknown. With `isLink`, the link itself was read but where
+    // it leads could not be.
     int statusError = 0;
 
     bool IsDirectory() const { return (attributes & kAttributeDirectory) != 0; }

@@ -132,3 +132,25 @@ TEST(CUncIteratorUnlisted, AMissingFolderIsEmptyAndNothingIsNoted) {
     tree.WriteFile("readable/a.txt", "");
     EXPECT_TRUE(WalkAll(tree.Root()).unlisted.empty());
 }
+
+// A link whose target cannot even be looked up leaves its own place unknown,
+// not its folder's; each place is noted once however often the walk passes.
+TEST(CUncIteratorUnlisted, ALinkThatCannotBeFollowedIsNotedByItselfOnce) {
+    TempTree tree;
+    tree.WriteFile("kept.txt", "");
+    tree.WriteFile("sub/also-kept.txt", "");
+    const std::string tooLongName = std::string(300, 'x');
+    for (const char* link : {"unknown", "sub/unknown2", "zz-unknown"}) {
+        ASSERT_EQ(symlink(tooLongName.c_str(), tree.Path(link).c_str()), 0);
+    }
+    const WalkResult result = WalkAll(tree.Root());
+    EXPECT_EQ(result.files.size(), 2u);
+    std::vector<std::string> noted;
+    for (const CUncIterator::UnlistedFolder& folder : result.unlisted) {
+        noted.push_back(folder.folder + ": " + std::strerror(folder.error));
+    }
+    std::sort(noted.begin(), noted.end());
+    EXPECT_EQ(noted, (std::vector<std::string>{tree.Path("sub/unknown2/") + ": File name too long",
+                                               tree.Path("unknown/") + ": File name too long",
+                                               tree.Path("zz-unknown/") + ": File name too long"}));
+}
