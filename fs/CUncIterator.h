@@ -73,7 +73,7 @@ class CUncIterator : public CUncPath {
     std::vector<DirScan> m_dirStack;  // the chain of folders scanned for subfolders; head at back
     std::vector<UnlistedFolder> m_unlisted;
     std::unordered_set<std::string> m_noted;  // the folders in m_unlisted
-    CUncPath m_searchSpec;  // the folder listed now, and the mask
+    CUncPath m_searchSpec;                    // the folder listed now, and the mask
     FindHandle m_hFind = nullptr;
     FindData m_findData;
     bool m_bWalking = false;

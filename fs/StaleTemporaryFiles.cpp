@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,10 +12,19 @@
 
 #include "TemporaryFile.h"
 #include "TraceLog.h"
+#include "UniqueFd.h"
 
 namespace {
+
 constexpr size_t kRememberedFolders = 1024;  // beyond this, folders not due are forgotten
+
+// A copy at work holds its temporary file locked.
+bool InUse(int folderFd, const char* name) {
+    const UniqueFd file(openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    return file.IsOpen() && flock(file.Get(), LOCK_SH | LOCK_NB) != 0;
 }
+
+}  // namespace
 
 bool StaleTemporaryFiles::IsDue(const std::string& folder) {
     const auto now = std::chrono::steady_clock::now();
@@ -45,6 +55,9 @@ void StaleTemporaryFiles::RemoveFrom(const std::string& folder) {
         if (!TemporaryFile::IsTemporaryName(entry->d_name) ||
             fstatat(dirfd(directory), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
             !S_ISREG(info.st_mode) || info.st_mtime >= modifiedBefore) {
+            continue;
+        }
+        if (InUse(dirfd(directory), entry->d_name)) {
             continue;
         }
         if (unlinkat(dirfd(directory), entry->d_name, 0) != 0) {

@@ -7,10 +7,11 @@
 
 // Removes the temporary files that interrupted copies (a crash, a kill, a
 // power cut) left in a folder: regular files named as TemporaryFile names
-// them and not modified for an hour (a copy at work writes its file all the
-// time). Only the folder itself is looked at, never its subfolders. A folder
-// is looked at again only after an hour, so that copying many files into it
-// reads it once.
+// them, not modified for an hour and not locked (a copy at work, of this
+// program or another, holds its file locked; its time may already be set to
+// the source's). Only the folder itself is looked at, never its subfolders.
+// A folder is looked at again only after an hour, so that copying many files
+// into it reads it once.
 class StaleTemporaryFiles {
   public:
     static constexpr std::chrono::seconds kAge{3600};

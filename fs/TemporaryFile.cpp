@@ -1,5 +1,7 @@
 #include "TemporaryFile.h"
 
+#include <sys/file.h>
+
 #include <algorithm>
 #include <cerrno>
 
@@ -32,7 +34,11 @@ TemporaryFile::TemporaryFile(const std::string& target) {
     m_fd = UniqueFd(InterruptedCopyCleanup::CreateNotedFile(m_path));
     if (!m_fd.IsOpen()) {
         m_error = errno;
+        return;
     }
+    // Held until the file is closed: another program's sweep of stale
+    // temporary files leaves a file in use alone.
+    flock(m_fd.Get(), LOCK_EX | LOCK_NB);
 }
 
 TemporaryFile::~TemporaryFile() {

@@ -8,7 +8,8 @@
 // The file a copy writes before it replaces its target: beside the target,
 // named ".vantrel-" and six letters or digits (as mkstemp makes them), and
 // removed again unless Commit succeeds. While it exists, a signal that ends
-// the program removes it too (InterruptedCopyCleanup).
+// the program removes it too (InterruptedCopyCleanup). While it is open, it
+// carries an advisory lock that tells it is in use.
 class TemporaryFile {
   public:
     // True for the names this class gives its files: they are never the

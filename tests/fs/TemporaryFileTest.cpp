@@ -66,6 +66,19 @@ TEST(StaleTemporaryFiles, RemovesOnlyOldRegularTemporaryFilesOfTheFolderItself) 
     EXPECT_TRUE(tree.Exists("to/sub/.vantrel-Sub001"));
 }
 
+// Another copy may be at work, with its file's time already set to its
+// source's: the lock it holds keeps the file.
+TEST(StaleTemporaryFiles, AFileACopyHoldsIsKeptHoweverOld) {
+    TempTree tree;
+    tree.MakeDir("to");
+    const TemporaryFile inUse(tree.Path("to/x"));
+    ASSERT_TRUE(inUse.IsOpen());
+    const std::string name = Names(tree.Path("to")).begin()->c_str();
+    tree.SetTimes("to/" + name, TempTree::kWrittenTime);
+    StaleTemporaryFiles().RemoveFrom(tree.Path("to/"));
+    EXPECT_EQ(Names(tree.Path("to")), (std::set<std::string>{name}));
+}
+
 TEST(StaleTemporaryFiles, ACopyIntoAFolderClearsItsStaleTemporaryFiles) {
     TempTree tree;
     tree.WriteFile("to/.vantrel-Old001", "left by a crash");
