@@ -34,11 +34,11 @@ sigset_t& HandledSignals() {
     return handled;
 }
 
-// Takes the noted file away from the copy and removes it. A handler on
-// another thread than the copying one may find the file being made: that
-// takes a moment only, and the copying thread itself never runs the handler
-// then.
-void RemoveNotedFile() {
+// Takes the noted file away from the copy and removes it; true when an
+// ending signal had come before. A handler on another thread than the
+// copying one may find the file being made: that takes a moment only, and
+// the copying thread itself never runs the handler then.
+bool RemoveNotedFile() {
     for (;;) {
         int state = g_state.load();
         if (state == kCreating) {
@@ -48,16 +48,21 @@ void RemoveNotedFile() {
             if (state == kNoted) {
                 unlink(g_path);
             }
-            return;
+            return state == kSignalled;
         }
     }
 }
 
+// A handler before this one may only note the signal for the main loop; if
+// that loop is stuck (a read from a share that stopped answering), a second
+// signal must still end the program.
 void OnSignal(int signal, siginfo_t* info, void* context) {
     const int savedErrno = errno;
-    RemoveNotedFile();
+    const bool again = RemoveNotedFile();
     const struct sigaction& previous = g_previous[static_cast<size_t>(signal)];
-    if ((previous.sa_flags & SA_SIGINFO) != 0) {
+    if (again) {
+        InterruptedCopyCleanup::RaiseWithDefaultAction(signal);
+    } else if ((previous.sa_flags & SA_SIGINFO) != 0) {
         previous.sa_sigaction(signal, info, context);
     } else if (previous.sa_handler != SIG_DFL && previous.sa_handler != SIG_IGN) {
         previous.sa_handler(signal);

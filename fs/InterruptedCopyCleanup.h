@@ -14,8 +14,10 @@ class InterruptedCopyCleanup {
     // For each of `signals`, all of which end the program, unless it is
     // ignored: a handler that removes the noted file and then hands the
     // signal on to the handler installed before it, or, where there was
-    // none, ends the program as the signal's default action does. An
-    // ignored signal (SIGHUP under nohup) stays ignored.
+    // none, ends the program as the signal's default action does. A second
+    // such signal ends the program at once, even if the handler before only
+    // noted the first for a main loop that never came to it. An ignored
+    // signal (SIGHUP under nohup) stays ignored.
     static void InstallHandlers(std::initializer_list<int> signals);
 
     // Creates a file as mkostemp does from `pathTemplate` (ending in

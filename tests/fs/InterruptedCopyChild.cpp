@@ -4,7 +4,9 @@
 // It writes "r" to its standard output once the copy is reading.
 // argv[3] says what was there before the handlers: "defaults" (the default
 // actions), "handler" (a handler ending the program with status 42 for
-// every signal) or "ignored" (SIGHUP ignored, as under nohup).
+// every signal), "deferred" (a handler that only notes the signal for a
+// main loop to act on later, which this program never does) or "ignored"
+// (SIGHUP ignored, as under nohup).
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,6 +23,12 @@ constexpr int kEndedByOwnHandler = 42;
 
 void EndByOwnHandler(int) {
     _exit(kEndedByOwnHandler);
+}
+
+volatile std::sig_atomic_t g_noted = 0;
+
+void NoteForLater(int) {
+    g_noted = 1;
 }
 
 // The in-kernel copy is refused, so the copy reads; the first read says so
@@ -52,6 +60,8 @@ int main(int argc, char** argv) {
         for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
             std::signal(signal, EndByOwnHandler);
         }
+    } else if (before == "deferred") {
+        std::signal(SIGTERM, NoteForLater);
     } else if (before == "ignored") {
         std::signal(SIGHUP, SIG_IGN);
     }

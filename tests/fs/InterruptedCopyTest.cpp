@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "ChildProcess.h"
@@ -111,4 +112,20 @@ TEST_F(InterruptedCopyTest, AHandlerThatWasThereRunsAfterwardsAndAnIgnoredSignal
     status = WaitForChild(child, kPatience);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
     EXPECT_TRUE(TemporaryFiles().empty());
+}
+
+// A program whose main thread is stuck (a read from a share that stopped
+// answering) never acts on a signal it noted for later: a second one ends it.
+TEST_F(InterruptedCopyTest, ASecondSignalEndsAProgramThatHasNotActedOnTheFirst) {
+    const pid_t child = StartCopy("deferred");
+    ASSERT_TRUE(CopyIsUnderWay());
+    kill(child, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (!TemporaryFiles().empty() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(1ms);
+    }
+    EXPECT_TRUE(TemporaryFiles().empty());
+    kill(child, SIGTERM);
+    const int status = WaitForChild(child, kPatience);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
 }
