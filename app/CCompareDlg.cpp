@@ -30,6 +30,7 @@
 #include "DisplayText.h"
 #include "FileActions.h"
 #include "FileTexts.h"
+#include "InterruptedCopyCleanup.h"
 #include "LogFont.h"
 #include "MakeLogFont.h"
 #include "MessageBox.h"
@@ -756,8 +757,8 @@ MessageLines CCompareDlg::CopyRows(CResultGrid& source, CResultGrid& destination
         } else if (m_pumpLimit.Due()) {
             ::PumpMessages(1);
         }
-        if (m_pendingClose != PendingClose::None) {
-            break;  // the window asked to close while the progress was shown
+        if (m_pendingClose != PendingClose::None || InterruptedCopyCleanup::SignalArrived()) {
+            break;  // the window asked to close, or a signal is ending the program
         }
 
         if (m_unlisted.Covers(name)) {

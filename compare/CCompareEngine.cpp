@@ -355,7 +355,8 @@ bool CCompareEngine::CompareContentsAhead(size_t first) {
         batch.Add(index, LeftPath(row), RightPath(row), row.nLeftSize);
     }
     m_contentBatchEnd = index;
-    return AwaitReading([shared = m_contentBatch](const std::atomic<bool>&) { shared->Compare(); });
+    return AwaitReading(
+        [shared = m_contentBatch](const std::atomic<bool>& stop) { shared->Compare(&stop); });
 }
 
 bool CCompareEngine::AwaitReading(BackgroundJob::Work work) {

@@ -63,12 +63,12 @@ void ContentBatch::Add(size_t id, std::string path1, std::string path2, uint64_t
     m_pairs.push_back({id, {std::move(path1), std::move(path2)}, size, offset});
 }
 
-void ContentBatch::Compare() {
-    if (m_pairs.empty() || CompareInRing()) {
+void ContentBatch::Compare(const std::atomic<bool>* stop) {
+    if (m_pairs.empty() || CompareInRing(stop)) {
         return;
     }
     for (Pair& pair : m_pairs) {
-        CompareOnePair(pair);
+        CompareOnePair(pair, stop);
     }
 }
 
@@ -85,11 +85,11 @@ void ContentBatch::Clear() {
     m_pairs.clear();
 }
 
-void ContentBatch::CompareOnePair(Pair& pair) {
-    pair.differs = CompareFileContents(pair.paths[0], pair.paths[1], pair.size) == 1;
+void ContentBatch::CompareOnePair(Pair& pair, const std::atomic<bool>* stop) {
+    pair.differs = CompareFileContents(pair.paths[0], pair.paths[1], pair.size, stop) != 0;
 }
 
-bool ContentBatch::CompareInRing() {
+bool ContentBatch::CompareInRing(const std::atomic<bool>* stop) {
     const size_t files = 2 * m_pairs.size();
     if (!UsesKernelBatching() || m_ring->FreeEntries() < files * kSteps) {
         return false;
@@ -108,7 +108,7 @@ bool ContentBatch::CompareInRing() {
         return false;
     }
     for (size_t k = 0; k < m_pairs.size(); ++k) {
-        JudgePair(m_pairs[k], results, 2 * k);
+        JudgePair(m_pairs[k], results, 2 * k, stop);
     }
     return true;
 }
@@ -177,12 +177,13 @@ bool ContentBatch::AwaitFiles(FileResults& results, size_t files) {
 // Answers one pair from its two files' results. A read counts only after an
 // open of this batch, never from a file a slot held before; a pair whose
 // requests were cut short is compared again on its own.
-void ContentBatch::JudgePair(Pair& pair, const FileResults& results, size_t firstSlot) {
+void ContentBatch::JudgePair(Pair& pair, const FileResults& results, size_t firstSlot,
+                             const std::atomic<bool>* stop) {
     const size_t slots[] = {firstSlot, firstSlot + 1};
     if (std::any_of(std::begin(slots), std::end(slots), [&](size_t slot) {
             return CutShort(results.opened[slot]) || CutShort(results.readBytes[slot]);
         })) {
-        CompareOnePair(pair);
+        CompareOnePair(pair, stop);
         return;
     }
     const bool bothWhole = std::all_of(std::begin(slots), std::end(slots), [&](size_t slot) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,8 +32,10 @@ class ContentBatch {
     bool Fits(uint64_t size) const;
     // Adds a pair that Fits under `id`; ids rise from one pair to the next.
     void Add(size_t id, std::string path1, std::string path2, uint64_t size);
-    // Compares every pair added since the last Clear.
-    void Compare();
+    // Compares every pair added since the last Clear; once `stop` is set,
+    // pairs left to be read one at a time are given up (and count as
+    // differing).
+    void Compare(const std::atomic<bool>* stop = nullptr);
     // After Compare: whether the pair added under `id` differs (a file that
     // cannot be read differs); nullopt when no pair has that id.
     std::optional<bool> Differs(size_t id) const;
@@ -55,12 +58,13 @@ class ContentBatch {
         std::array<int, kFileSlots> readBytes;
     };
 
-    static void CompareOnePair(Pair& pair);
-    bool CompareInRing();
+    static void CompareOnePair(Pair& pair, const std::atomic<bool>* stop);
+    bool CompareInRing(const std::atomic<bool>* stop);
     void QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size);
     bool AwaitFiles(FileResults& results, size_t files);
     size_t CancelOutstanding(const FileResults& results, size_t files);
-    void JudgePair(Pair& pair, const FileResults& results, size_t firstSlot);
+    void JudgePair(Pair& pair, const FileResults& results, size_t firstSlot,
+                   const std::atomic<bool>* stop);
 
     std::vector<Pair> m_pairs;
     // Both files of every pair, read whole plus one byte to see the end.

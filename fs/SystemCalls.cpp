@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 
 namespace {
@@ -11,7 +12,8 @@ SystemCalls& RealCalls() {
     return real;
 }
 
-SystemCalls* g_current = nullptr;
+// Read from worker threads too; tests install before they start work.
+std::atomic<SystemCalls*> g_current{nullptr};
 
 }  // namespace
 
@@ -36,11 +38,10 @@ int SystemCalls::Unlink(const char* path) {
 }
 
 SystemCalls& SystemCalls::Current() {
-    return g_current != nullptr ? *g_current : RealCalls();
+    SystemCalls* const current = g_current.load();
+    return current != nullptr ? *current : RealCalls();
 }
 
 SystemCalls* SystemCalls::Install(SystemCalls* calls) {
-    SystemCalls* previous = g_current;
-    g_current = calls;
-    return previous;
+    return g_current.exchange(calls);
 }

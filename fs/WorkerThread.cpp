@@ -11,6 +11,11 @@ void StartDetachedWorker(std::function<void()> work) {
     sigset_t previous;
     sigfillset(&all);
     pthread_sigmask(SIG_BLOCK, &all, &previous);
-    std::thread(std::move(work)).detach();
+    try {
+        std::thread(std::move(work)).detach();
+    } catch (...) {
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        throw;
+    }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
 }

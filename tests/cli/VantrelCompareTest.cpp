@@ -220,8 +220,10 @@ TEST_F(VantrelCompareTest, CtrlCDuringALargePairEndsTheRunAsInterrupted) {
     while (!HoldsOpen(child, "huge.bin") && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    const bool readingThePair = HoldsOpen(child, "huge.bin");
     kill(child, SIGINT);
     const int status = WaitForChild(child, std::chrono::seconds(10));
+    EXPECT_TRUE(readingThePair) << "the signal came while the large pair was read";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << status;
     EXPECT_EQ(ReadWholeFile(OutPath()), "");
 }
