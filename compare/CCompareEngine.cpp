@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "CompareFileContents.h"
 #include "FolderListing.h"
 #include "NameList.h"
 #include "TraceLog.h"
@@ -316,20 +315,11 @@ std::optional<RowStatus> CCompareEngine::Classify(size_t index) {
 }
 
 std::optional<bool> CCompareEngine::ContentDiffers(size_t index) {
-    if (index >= m_contentBatchEnd && !CompareContentsAhead(index)) {
+    if (index >= m_contentJobEnd && !CompareContentsAhead(index)) {
         return std::nullopt;
     }
-    if (const std::optional<bool> differs = m_contentBatch->Differs(index)) {
-        return *differs;
-    }
-    // A large pair, read block by block; the reading thread owns its texts.
-    const ResultRow& row = m_results[index];
-    auto differs = std::make_shared<bool>(true);
-    const bool read = AwaitReading([differs, left = LeftPath(row), right = RightPath(row),
-                                    size = row.nLeftSize](const std::atomic<bool>& stop) {
-        *differs = CompareFileContents(left, right, size, &stop) == 1;
-    });
-    return read ? std::optional<bool>(*differs) : std::nullopt;
+    // Every row whose contents are read was in a job.
+    return m_contentJob->Differs(index).value_or(true);
 }
 
 // The rows whose contents Classify reads: both sides present, at different
@@ -338,25 +328,25 @@ bool CCompareEngine::ReadsContents(const ResultRow& row) const {
     return row.HasLeft() && row.HasRight() && row.nLeftSize == row.nRightSize && !SamePath(row);
 }
 
-// Compares, in one batch, the small files of the rows from `first` on whose
-// contents will be read. False when aborted meanwhile.
+// Compares, in one trip to the reading thread, the contents of the rows from
+// `first` on whose contents will be read. False when aborted meanwhile.
 bool CCompareEngine::CompareContentsAhead(size_t first) {
-    ContentBatch& batch = *m_contentBatch;
-    batch.Clear();
+    ContentJob& job = *m_contentJob;
+    job.Clear();
     size_t index = first;
     for (; index < m_results.size(); ++index) {
         const ResultRow& row = m_results[index];
-        if (!ContentBatch::Takes(row.nLeftSize) || !ReadsContents(row)) {
+        if (!ReadsContents(row)) {
             continue;
         }
-        if (!batch.Fits(row.nLeftSize)) {
+        if (!job.Fits(row.nLeftSize)) {
             break;
         }
-        batch.Add(index, LeftPath(row), RightPath(row), row.nLeftSize);
+        job.Add(index, LeftPath(row), RightPath(row), row.nLeftSize);
     }
-    m_contentBatchEnd = index;
+    m_contentJobEnd = index;
     return AwaitReading(
-        [shared = m_contentBatch](const std::atomic<bool>& stop) { shared->Compare(&stop); });
+        [shared = m_contentJob](const std::atomic<bool>& stop) { shared->Compare(stop); });
 }
 
 bool CCompareEngine::AwaitReading(BackgroundJob::Work work) {
@@ -370,7 +360,7 @@ bool CCompareEngine::AwaitReading(BackgroundJob::Work work) {
             // What the stuck work holds stays with it; the next run gets a
             // thread and a batch of its own.
             m_reading.reset();
-            m_contentBatch.reset();
+            m_contentJob.reset();
             return false;
         }
     }
@@ -379,11 +369,11 @@ bool CCompareEngine::AwaitReading(BackgroundJob::Work work) {
 
 bool CCompareEngine::ClassifyResults() {
     m_counts = {};
-    if (!m_contentBatch) {
-        m_contentBatch = std::make_shared<ContentBatch>();
+    if (!m_contentJob) {
+        m_contentJob = std::make_shared<ContentJob>();
     }
-    m_contentBatch->Clear();
-    m_contentBatchEnd = 0;
+    m_contentJob->Clear();
+    m_contentJobEnd = 0;
     const size_t count = m_results.size();
     for (size_t i = 0; i < count; ++i) {
         if (i % 10 == 0) {

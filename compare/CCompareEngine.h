@@ -9,7 +9,7 @@
 #include "CFileStatus.h"
 #include "CompareCounts.h"
 #include "CompareHost.h"
-#include "ContentBatch.h"
+#include "ContentJob.h"
 #include "ResultRow.h"
 #include "RowStatus.h"
 #include "UnlistedFolders.h"
@@ -105,11 +105,11 @@ class CCompareEngine {
     bool IsSourceFolder(const std::string& folder) const { return folder == m_strLeftFolder; }
 
     CompareHost& m_host;
-    // Small files' contents are compared a batch of rows ahead of their
-    // classification; rows below m_contentBatchEnd have been looked at. The
-    // batch is shared with the reading thread, which may outlive a run; it
-    // is made when a run first needs one.
-    std::shared_ptr<ContentBatch> m_contentBatch;
-    size_t m_contentBatchEnd = 0;
+    // Contents are compared a job of rows ahead of their classification;
+    // rows below m_contentJobEnd have been looked at. The job is shared
+    // with the reading thread, which may outlive a run; it is made when a
+    // run first needs one.
+    std::shared_ptr<ContentJob> m_contentJob;
+    size_t m_contentJobEnd = 0;
     std::unique_ptr<BackgroundJob> m_reading;
 };

@@ -87,7 +87,7 @@ bool CUncIterator::Next() {
             m_searchSpec.Directory() = std::move(directory);
             continue;
         }
-        NoteUnlistedEntry(m_searchSpec.GetDirectory(), m_findData);
+        NoteUnlistedEntry(m_searchSpec, m_findData);
         if (Accepts(m_findData)) {
             StandOn(m_findData);
             break;
@@ -142,7 +142,7 @@ std::string CUncIterator::NextDirectory() {
             }
             continue;
         }
-        NoteUnlistedEntry(scan.path.GetDirectory(), entry);
+        NoteUnlistedEntry(scan.path, entry);
         if (entry.IsDotEntry() || !entry.IsDirectory()) {
             continue;
         }
@@ -227,11 +227,15 @@ void CUncIterator::NoteUnlisted(const std::string& folder, HResult result) {
 // An entry that exists but whose status cannot be read leaves its folder
 // listed only in part; a link that cannot be followed leaves only its own
 // place unknown.
-void CUncIterator::NoteUnlistedEntry(const std::string& folder, const FindData& entry) {
-    if (entry.statusError != 0) {
-        NoteUnlisted(entry.isLink ? folder + entry.name + GetSeparator() : folder,
-                     ResultFromErrno(entry.statusError));
+// `search` lists the entry's folder; its text is made only when needed, as
+// this runs for every entry.
+void CUncIterator::NoteUnlistedEntry(const CUncPath& search, const FindData& entry) {
+    if (entry.statusError == 0) {
+        return;
     }
+    const std::string folder = search.GetDirectory();
+    NoteUnlisted(entry.isLink ? folder + entry.name + GetSeparator() : folder,
+                 ResultFromErrno(entry.statusError));
 }
 
 void CUncIterator::StandOn(const FindData& entry) {

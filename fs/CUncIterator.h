@@ -66,7 +66,7 @@ class CUncIterator : public CUncPath {
     // Notes that `folder` could not be listed whole; nothing when the search
     // merely ended or the folder does not exist.
     void NoteUnlisted(const std::string& folder, HResult result);
-    void NoteUnlistedEntry(const std::string& folder, const FindData& entry);
+    void NoteUnlistedEntry(const CUncPath& search, const FindData& entry);
     void StandOn(const FindData& entry);
     void FinishWalk();
 
