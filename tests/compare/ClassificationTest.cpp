@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 
+#include "ContentJob.h"
 #include "RecordingHost.h"
 #include "TempTree.h"
 #include "Unprivileged.h"
@@ -89,14 +90,15 @@ TEST_F(ClassificationTest, SmallFilesComparedBatchesAheadKeepEachRowsStatus) {
     std::map<std::string, std::string> expected;
     const auto name = [](size_t i, const char* suffix) {
         char text[32];
-        std::snprintf(text, sizeof text, "s%03zu%s", i, suffix);
+        std::snprintf(text, sizeof text, "s%04zu%s", i, suffix);
         return std::string(text);
     };
     const auto expect = [&](const std::string& file, RowStatus status) {
         expected[file] = LegendText(status);
     };
-    // Enough small pairs for several batches, with other rows in between.
-    for (size_t i = 0; i < 2 * ContentBatch::kMostPairs + 40; ++i) {
+    // Enough small pairs for several batches and more than one trip to the
+    // reading thread, with other rows in between.
+    for (size_t i = 0; i < ContentJob::kMostPairs + 2 * ContentBatch::kMostPairs + 40; ++i) {
         const std::string text(100 + i % 9, static_cast<char>('a' + i % 26));
         if (i % 7 == 3) {
             std::string changed = text;
