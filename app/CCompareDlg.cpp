@@ -15,31 +15,22 @@
 #include <wx/utils.h>
 
 #include <algorithm>
-#include <chrono>
 
 #include "CCopyAllButton.h"
 #include "COXEdit.h"
 #include "COXStatic.h"
 #include "COXVersionInfo.h"
 #include "CProfile.h"
-#include "CProgressMsgDlg.h"
 #include "CResultGrid.h"
 #include "ChooseFolder.h"
-#include "CompactPath.h"
 #include "DialogFont.h"
 #include "DisplayText.h"
-#include "FileActions.h"
-#include "FileTexts.h"
-#include "InterruptedCopyCleanup.h"
 #include "LogFont.h"
 #include "MainWindowColours.h"
 #include "MakeLogFont.h"
-#include "MessageBox.h"
 #include "PathText.h"
 #include "ProgramFile.h"
-#include "PumpMessages.h"
 #include "ResourceImages.h"
-#include "TraceLog.h"
 #include "TroughClickPaging.h"
 #include "WindowPlacement.h"
 
@@ -609,6 +600,14 @@ void CCompareDlg::RequestClose(PendingClose how) {
         return;
     }
     FinishClose(how);
+}
+
+bool CCompareDlg::FinishPendingClose() {
+    if (m_pendingClose == PendingClose::None) {
+        return false;
+    }
+    FinishClose(m_pendingClose);
+    return true;
 }
 
 void CCompareDlg::FinishClose(PendingClose how) {

@@ -136,6 +136,9 @@ class CCompareDlg : public wxFrame,
     // Closes at once, or after the run in progress has been aborted.
     void RequestClose(PendingClose how);
     void FinishClose(PendingClose how);
+    // Closes the window now if that was asked for while it was busy; true
+    // when it did.
+    bool FinishPendingClose();
 
     // CompareHost
     void ShowProgress(bool show) override;

@@ -45,9 +45,7 @@ void CCompareDlg::CopyAll(CResultGrid& source, CResultGrid& destination,
             wxOK | wxICON_ERROR, this);
     }
     NoteGridsChanged();
-    if (m_pendingClose != PendingClose::None) {
-        FinishClose(m_pendingClose);
-    }
+    FinishPendingClose();
 }
 
 // A row's file goes over its counterpart when the destination line has one
@@ -123,9 +121,7 @@ void CCompareDlg::RunFileAction(const std::function<void()>& action) {
     SetRunning(true);
     action();
     SetRunning(false);
-    if (m_pendingClose != PendingClose::None) {
-        FinishClose(m_pendingClose);
-    }
+    FinishPendingClose();
 }
 
 // Shows that the grids no longer are the result of a compare, and keeps the

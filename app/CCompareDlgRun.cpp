@@ -55,8 +55,7 @@ void CCompareDlg::OnCompare() {
     ShowCopyAllButtons(true);
     SetRunning(false);
 
-    if (m_pendingClose != PendingClose::None) {
-        FinishClose(m_pendingClose);
+    if (FinishPendingClose()) {
         return;
     }
     if (finished && !IsComplete()) {
