@@ -2,11 +2,14 @@
 
 #include <csignal>
 
+#include "CAboutDlg.h"
 #include "CCompareDlg.h"
 #include "COXVersionInfo.h"
 #include "CProfile.h"
+#include "CUpdateDlg.h"
 #include "HelpTopics.h"
 #include "InterruptedCopyCleanup.h"
+#include "ProductAddresses.h"
 #include "ProgramFile.h"
 #include "TraceLog.h"
 
@@ -32,6 +35,11 @@ bool CCompareApp::OnInit() {
     m_pProfile = std::make_unique<CProfile>(CProfile::DefaultPath());
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { OnHelpTopics(); }, wxID_HELP_INDEX);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { OnAppAbout(); }, wxID_ABOUT);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { OnCheckForUpdates(); },
+        CCompareDlg::kCheckForUpdatesCommand);
 
     auto* mainWindow = new CCompareDlg(*m_pProfile);
     SetTopWindow(mainWindow);
@@ -65,4 +73,43 @@ void CCompareApp::OnEndRequest(int signal) {
 
 void CCompareApp::OnHelpTopics() {
     OpenHelpTopics(ProgramFilePath(), GetTopWindow());
+}
+
+void CCompareApp::OnAppAbout() {
+    bool mustClose = false;
+    CAboutDlg about(nullptr, m_strFileVersion, [this, &mustClose] {
+        mustClose = RunUpdateCheck();
+        return mustClose;
+    });
+    about.ShowModal();
+    CloseMainWindowAfterUpdate(mustClose);
+}
+
+void CCompareApp::OnCheckForUpdates() {
+    CloseMainWindowAfterUpdate(RunUpdateCheck());
+}
+
+bool CCompareApp::RunUpdateCheck() {
+    UpdateSettings settings;
+    settings.serverAddress = UpdateServerAddress(*m_pProfile);
+    settings.programPath = ProgramFilePath();
+    settings.readFileVersion = [](const std::string& path) -> std::optional<std::string> {
+        COXVersionInfo version;
+        return version.ReadInfo(path) && !version.m_sFileVersion.empty()
+                   ? std::optional(version.m_sFileVersion)
+                   : std::nullopt;
+    };
+    CUpdateDlg check(nullptr, std::move(settings));
+    check.ShowModal();
+    return check.MainWindowMustClose();
+}
+
+// After a restart the new program has taken over: this one closes its main
+// window the way File > Exit does, so that its settings are saved.
+void CCompareApp::CloseMainWindowAfterUpdate(bool mustClose) {
+    if (mustClose) {
+        if (wxWindow* mainWindow = GetTopWindow()) {
+            mainWindow->Close();
+        }
+    }
 }

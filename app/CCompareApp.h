@@ -18,10 +18,16 @@ class CCompareApp : public wxApp {
 
     bool OnInit() override;
     void OnHelpTopics();
+    void OnAppAbout();
+    void OnCheckForUpdates();
 
     std::string m_strFileVersion;
 
   private:
+    // Runs the update check in its window; true when an update restarted
+    // the program and the main window is to close.
+    bool RunUpdateCheck();
+    void CloseMainWindowAfterUpdate(bool mustClose);
     void InstallSignalHandlers();
     static void OnEndRequest(int signal);
 

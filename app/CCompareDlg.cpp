@@ -135,8 +135,7 @@ CCompareDlg::~CCompareDlg() = default;
 // ----------------------------------------------------------------- controls
 
 wxRect CCompareDlg::DialogRect(int x, int y, int width, int height) const {
-    return wxRect(m_pPanel->ConvertDialogToPixels(wxPoint(x, y)),
-                  m_pPanel->ConvertDialogToPixels(wxSize(width, height)));
+    return DialogUnitsRect(*m_pPanel, x, y, width, height);
 }
 
 void CCompareDlg::CreateMenuBar() {
@@ -145,6 +144,11 @@ void CCompareDlg::CreateMenuBar() {
     auto* help = new wxMenu();
     // F1 also reaches the item through the window's key hook (OnCharHook).
     help->Append(wxID_HELP_INDEX, "&Help Topics\tF1", "Display Vantrel help file");
+    help->AppendSeparator();
+    help->Append(wxID_ABOUT, "&About Vantrel", "Display version and copyright information");
+    help->AppendSeparator();
+    help->Append(kCheckForUpdatesCommand, "&Check For Updates",
+                 "Check to see if there are any updates available to Vantrel");
     auto* bar = new wxMenuBar();
     bar->Append(file, "&File");
     bar->Append(help, "&Help");

@@ -67,6 +67,8 @@ class CCompareDlg : public wxFrame,
         IDC_COPY_TO_RIGHT = 1086,
         IDC_COPY_TO_LEFT = 1088,
     };
+    // The menu command the application answers with the update check.
+    static constexpr int kCheckForUpdatesCommand = 32772;
 
     // Settings are read from and written to `profile`, which must outlive
     // the window.

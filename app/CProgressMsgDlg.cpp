@@ -37,8 +37,7 @@ CProgressMsgDlg::CProgressMsgDlg(const char* text, wxWindow* owner)
 void CProgressMsgDlg::CreateControls() {
     SetFont(DialogFont());
     const auto at = [this](int x, int y, int width, int height) {
-        return wxRect(ConvertDialogToPixels(wxPoint(x, y)),
-                      ConvertDialogToPixels(wxSize(width, height)));
+        return DialogUnitsRect(*this, x, y, width, height);
     };
     SetClientSize(at(0, 0, 214, 80).GetSize());
     const wxRect cancel = at(81, 59, 50, 14);

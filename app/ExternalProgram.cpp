@@ -152,3 +152,13 @@ bool StartProgram(const std::vector<std::string>& command) {
     // The toolkit reaps the child when it ends.
     return wxExecute(arguments.data(), wxEXEC_ASYNC) > 0;
 }
+
+bool StartSuccessor(const std::vector<std::string>& command) {
+    if (command.empty()) {
+        return false;
+    }
+    pid_t pid = -1;
+    std::vector<char*> arguments = ArgumentPointers(command);
+    return posix_spawn(&pid, command.front().c_str(), nullptr, nullptr, arguments.data(),
+                       environ) == 0;
+}

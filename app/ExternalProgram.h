@@ -26,3 +26,9 @@ std::optional<std::string> RunForOutput(const std::vector<std::string>& command,
 // Starts `command` (its first element a program's full path) without
 // waiting for it; false when it could not be started.
 bool StartProgram(const std::vector<std::string>& command);
+
+// Starts the program file `command[0]` to take this program's place, its
+// arguments passed byte for byte and this program's terminal shared; false
+// when it could not be started. Nobody waits for it: it runs on after this
+// program has ended.
+bool StartSuccessor(const std::vector<std::string>& command);
