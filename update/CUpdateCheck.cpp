@@ -66,6 +66,19 @@ bool HasArchiveSignature(const std::string& path, std::string& reason) {
     return false;
 }
 
+// Whether something can be created in `folder`, found by creating it: this
+// holds for a read-only mount and an access list as much as for the
+// folder's permission bits.
+bool CanCreateIn(const std::string& folder, std::string& reason) {
+    std::string probe = folder + ".vantrel-write-check-XXXXXX";
+    if (folder.empty() || ::mkdtemp(probe.data()) == nullptr) {
+        reason = folder.empty() ? "the system does not tell where it is" : std::strerror(errno);
+        return false;
+    }
+    ::rmdir(probe.c_str());
+    return true;
+}
+
 bool SamePath(const std::string& a, const std::string& b) {
     return std::filesystem::path(a).lexically_normal() ==
            std::filesystem::path(b).lexically_normal();
@@ -103,9 +116,8 @@ bool CUpdateCheck::ProgramFolderCanBeUpdated() {
              "\"Defaults\" section in Vantrel.INI to an https:// address.");
         return false;
     }
-    if (m_strProgramFolder.empty() ||
-        ::faccessat(AT_FDCWD, m_strProgramFolder.c_str(), W_OK, AT_EACCESS) != 0) {
-        const std::string reason = std::strerror(errno);
+    std::string reason;
+    if (!CanCreateIn(m_strProgramFolder, reason)) {
         Fail("Vantrel is installed in " + m_strProgramFolder + ", which you cannot change (" +
                  reason + ").",
              "Update it the way it was installed, for example through your system's package "
