@@ -1,15 +1,13 @@
 #include "HelpTopics.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <wx/uiaction.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "COXEdit.h"
+#include "FakePrograms.h"
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
 #include "MessageBox.h"
@@ -17,53 +15,33 @@
 
 namespace {
 
-// A program "Other" with its help file Other.CHM beside it, and a folder
-// that alone makes up PATH, where the tests put the programs the desktop
-// would have. Messages are recorded instead of shown.
+// A program "Other" with its help file Other.CHM beside it, and the
+// programs the desktop would have as fakes on PATH. Messages are recorded
+// instead of shown.
 class HelpTopicsTest : public testing::Test {
   protected:
     void SetUp() override {
-        if (const char* path = std::getenv("PATH")) {
-            m_savedPath = path;
-        }
         m_tree.WriteFile("program/Other.CHM", "help");
-        m_tree.MakeDir("bin");
-        setenv("PATH", m_tree.Path("bin").c_str(), 1);
         SetMessageBoxAnswerer([this](const wxString& text, long) {
             m_shown.push_back(std::string(text.utf8_str()));
             return wxOK;
         });
     }
 
-    void TearDown() override {
-        SetMessageBoxAnswerer({});
-        if (m_savedPath) {
-            setenv("PATH", m_savedPath->c_str(), 1);
-        } else {
-            unsetenv("PATH");
-        }
-    }
+    void TearDown() override { SetMessageBoxAnswerer({}); }
 
-    // A shell script named `name` on PATH; it can rely on no other program
-    // being found there.
     void FakeProgram(const std::string& name, const std::string& body) const {
-        const std::string path = m_tree.WriteFile("bin/" + name, "#!/bin/sh\n" + body);
-        chmod(path.c_str(), 0755);
+        m_programs.Add(name, body);
     }
-
-    // Script lines that leave the arguments in <name>.args, whole once the
-    // file is there.
     std::string RecordArguments(const std::string& name) const {
-        const std::string record = m_tree.Path(name + ".args");
-        return "printf '%s\\n' \"$@\" > '" + record + ".part'\n/bin/mv '" + record + ".part' '" +
-               record + "'\n";
+        return m_programs.RecordArguments(name);
     }
 
     std::string Program() const { return m_tree.Path("program/Other"); }
     std::string HelpFile() const { return m_tree.Path("program/Other.CHM"); }
 
     TempTree m_tree;
-    std::optional<std::string> m_savedPath;
+    FakePrograms m_programs{m_tree};
     std::vector<std::string> m_shown;
 };
 
