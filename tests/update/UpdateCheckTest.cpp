@@ -55,12 +55,13 @@ class UpdateCheckTest : public testing::Test {
     // SHA-256 digest.
     std::string PublishArchive(const std::string& name,
                                const std::vector<std::pair<std::string, std::string>>& files) {
-        ZipWriter zip;
-        for (const auto& [file, content] : files) {
-            zip.AddFile(file, content, 0755);
-        }
         const std::string path = ServerPath(std::string(kServerFolder) + name);
-        zip.WriteTo(path);
+        {
+            ZipWriter zip(path);
+            for (const auto& [file, content] : files) {
+                zip.File(file, content, 0755);
+            }
+        }
         return *Sha256OfFile(path);
     }
 
@@ -108,17 +109,13 @@ class UpdateCheckTest : public testing::Test {
     RecordingUpdateHost m_host;
     std::map<std::string, std::string> m_fileVersions;
 
-  private:
     std::string ServerPath(const std::string& relative) const {
         const std::string path = m_server.ContentFolder() + "/" + relative;
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         return path;
     }
     void WriteServerFile(const std::string& relative, const std::string& content) {
-        FILE* file = std::fopen(ServerPath(relative).c_str(), "wb");
-        ASSERT_NE(file, nullptr);
-        std::fwrite(content.data(), 1, content.size(), file);
-        std::fclose(file);
+        WriteBytes(ServerPath(relative), content);
     }
 };
 
@@ -288,11 +285,7 @@ TEST_F(UpdateCheckTest, AnArchiveWhoseDigestDiffersIsAFailedUpdate) {
 
 TEST_F(UpdateCheckTest, SomethingOtherThanAnArchiveIsAFailedUpdate) {
     Publish("Vantrel,page.html,1.05\n");
-    const std::string page = m_server.ContentFolder() + "/" + kServerFolder + "page.html";
-    FILE* file = std::fopen(page.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fputs("<html>moved</html>", file);
-    std::fclose(file);
+    WriteServerFile(std::string(kServerFolder) + "page.html", "<html>moved</html>");
     m_host.answers = {true};
 
     EXPECT_FALSE(Check());
