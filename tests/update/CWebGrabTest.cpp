@@ -29,8 +29,7 @@ class RecordingStatusWindow : public DownloadStatusWindow {
     std::vector<std::string> texts;
 };
 
-// Goes on until it has been asked `limit` times, so that a transfer that
-// would otherwise never end fails the test instead of holding up the run.
+// Goes on until it has been asked `limit` times.
 class CountingWait : public DownloadWait {
   public:
     explicit CountingWait(int limit) : m_limit(limit) {}
@@ -41,8 +40,16 @@ class CountingWait : public DownloadWait {
     int m_limit;
 };
 
-// About thirty seconds of waiting at the 50 ms pace.
-constexpr int kSafetyCalls = 600;
+// Gives up after half a minute, so that a transfer that would otherwise
+// never end fails its test instead of holding up the run.
+class SafetyWait : public DownloadWait {
+  public:
+    bool KeepWaiting() override { return std::chrono::steady_clock::now() < m_giveUp; }
+
+  private:
+    std::chrono::steady_clock::time_point m_giveUp =
+        std::chrono::steady_clock::now() + std::chrono::seconds(30);
+};
 
 std::string Bytes(size_t size) {
     std::string bytes(size, '\0');
@@ -60,8 +67,9 @@ class CWebGrabTest : public testing::Test {
     }
     void TearDown() override {
         unsetenv("CURL_CA_BUNDLE");
+        std::error_code ignored;
         for (const std::string& path : tempPaths) {
-            std::filesystem::remove(path);
+            std::filesystem::remove(path, ignored);
         }
     }
 
@@ -91,7 +99,7 @@ class CWebGrabTest : public testing::Test {
     }
 
     HttpsTestServer server;
-    CountingWait safety{kSafetyCalls};
+    SafetyWait safety;
     std::vector<std::string> tempPaths;
 };
 
@@ -115,19 +123,42 @@ TEST_F(CWebGrabTest, StoresTheBodyByteForByteInAPrivateTemporaryFileAndKeepsTheS
     ASSERT_EQ(stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 
-    // The second download passes no window: the first one's stays, and the
-    // kept connection serves it without connecting again.
+    // The kept connection serves the second download without connecting
+    // again; the third passes no window, and the one given before stays.
     window.texts.clear();
-    ASSERT_TRUE(Download(grab, "/Ver1/Vantrel_Version.txt")) << grab.m_strErrorMessage;
+    ASSERT_TRUE(Download(grab, "/Ver1/Vantrel_Version.txt", kNoLimit, &window))
+        << grab.m_strErrorMessage;
     EXPECT_EQ(Downloaded(), "Vantrel,archive1.zip,1.05\n");
     EXPECT_NE(tempPaths[0], tempPaths[1]);
     EXPECT_TRUE(window.Saw("Request sent"));
     EXPECT_FALSE(window.Saw("Connecting to socket address "));
+    window.texts.clear();
+    ASSERT_TRUE(Download(grab, "/Ver1/Vantrel_Version.txt")) << grab.m_strErrorMessage;
+    EXPECT_TRUE(window.Saw("Request sent"));
 
     const std::vector<HttpsTestServer::Request> requests = server.Requests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].userAgent, kAgent);
-    EXPECT_EQ(requests[1].userAgent, kAgent);
+    ASSERT_EQ(requests.size(), 3u);
+    for (const HttpsTestServer::Request& request : requests) {
+        EXPECT_EQ(request.userAgent, kAgent);
+    }
+}
+
+TEST_F(CWebGrabTest, TheTemporaryFileGoesToTheTemporaryFolderOrElseTmp) {
+    Serve("Ver1/archive1.zip", "PK archive");
+    CWebGrab grab(&safety);
+    const std::string folder = std::getenv("TMPDIR");
+
+    setenv("TMPDIR", "", 1);
+    const bool inTmp = Download(grab, "/Ver1/archive1.zip");
+    setenv("TMPDIR", (folder + "/missing").c_str(), 1);
+    const bool inMissing = Download(grab, "/Ver1/archive1.zip");
+    setenv("TMPDIR", folder.c_str(), 1);
+
+    EXPECT_TRUE(inTmp) << grab.m_strErrorMessage;
+    EXPECT_TRUE(tempPaths[0].starts_with("/tmp/WEB")) << tempPaths[0];
+    EXPECT_FALSE(inMissing);
+    EXPECT_THAT(grab.m_strErrorMessage, HasSubstr("Unable to create temporary file"));
+    EXPECT_EQ(server.RequestedPaths().size(), 1u);
 }
 
 TEST_F(CWebGrabTest, AnErrorStatusFailsWithTheStatusAndKeepsTheBody) {
@@ -237,7 +268,7 @@ TEST_F(CWebGrabTest, StatusTextsFollowTheTransferInOrder) {
     auto next = window.texts.begin();
     for (const std::string& text : expected) {
         next = std::find(next, window.texts.end(), text);
-        ASSERT_NE(next, window.texts.end()) << "missing or out of order: \"" << text << "\"";
+        ASSERT_TRUE(next != window.texts.end()) << "missing or out of order: \"" << text << "\"";
     }
     EXPECT_EQ(grab.Status(), "");
 }
