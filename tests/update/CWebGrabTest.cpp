@@ -5,9 +5,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
+#include <string>
+#include <vector>
 
 #include "HttpsTestServer.h"
 #include "TempTree.h"
