@@ -27,7 +27,7 @@ InstallResult InstallArchive(const std::string& programFolder, const std::string
                 "the file to update \"" + targetName + "\" has an empty, absolute or \"..\" name",
                 true};
     }
-    const StagingFolder staging(folder);
+    StagingFolder staging(folder);
     if (!staging.Error().empty()) {
         return {InstallOutcome::Failed, staging.Error(), true};
     }
@@ -50,7 +50,9 @@ InstallResult InstallArchive(const std::string& programFolder, const std::string
     }
     const std::string notRestored = journal.RollBack();
     if (!notRestored.empty()) {
-        failure += "; " + notRestored;
+        // The replaced files that could not go back are the only copies left.
+        staging.Keep();
+        failure += "; " + notRestored + "; the replaced files are kept in " + staging.AsidePath();
     }
     return {InstallOutcome::Failed, failure, notRestored.empty()};
 }

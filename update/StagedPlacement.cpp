@@ -99,7 +99,9 @@ std::string StagedPlacement::SetAside(const std::string& path, const struct stat
         errno = EISDIR;
         return Failure(path);
     }
-    const std::string aside = m_staging.AsidePath() + std::to_string(++m_setAsideCount);
+    // Numbered, as files of one name can come from several folders.
+    const std::string aside = m_staging.AsidePath() + std::to_string(++m_setAsideCount) + "-" +
+                              path.substr(path.rfind('/') + 1);
     return m_journal.Rename(path, aside) ? "" : Failure(path);
 }
 

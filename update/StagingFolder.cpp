@@ -31,7 +31,7 @@ StagingFolder::StagingFolder(const std::string& parentFolder) {
 
 StagingFolder::~StagingFolder() {
     m_filesFd.Close();
-    if (!m_path.empty()) {
+    if (!m_path.empty() && !m_kept) {
         // Links inside are removed, never followed.
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);

@@ -25,9 +25,13 @@ class StagingFolder {
     int FilesFd() const { return m_filesFd.Get(); }
     // Where replaced files wait, ending in "/".
     std::string AsidePath() const { return m_path + "aside/"; }
+    // Leaves the folder in place when this goes: it holds files that could
+    // not be put back.
+    void Keep() { m_kept = true; }
 
   private:
     std::string m_path;  // ends in "/"; empty when not made
     UniqueFd m_filesFd;
     std::string m_error;
+    bool m_kept = false;
 };

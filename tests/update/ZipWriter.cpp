@@ -12,7 +12,12 @@
 
 namespace {
 
-// Offsets inside a central-directory record of a ZIP archive.
+// Offsets inside a local header of a ZIP archive.
+constexpr size_t kLocalNameLength = 26;
+constexpr size_t kLocalExtraLength = 28;
+constexpr size_t kLocalName = 30;
+
+// Offsets inside a central-directory record.
 constexpr char kCentralSignature[] = "PK\x01\x02";
 constexpr size_t kMadeByHost = 5;
 constexpr size_t kNameLength = 28;
@@ -122,6 +127,11 @@ void ZipWriter::ApplyMarks() const {
         EXPECT_TRUE(found) << "no central-directory record for " << mark.name;
     }
     WriteBytes(m_path, bytes);
+}
+
+size_t FirstEntryDataOffset(const std::string& archiveBytes) {
+    return kLocalName + ReadLittle16(archiveBytes, kLocalNameLength) +
+           ReadLittle16(archiveBytes, kLocalExtraLength);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

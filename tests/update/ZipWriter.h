@@ -46,5 +46,8 @@ class ZipWriter {
     std::vector<Mark> m_marks;
 };
 
+// Where the first entry's (compressed) data starts in a ZIP archive's bytes.
+size_t FirstEntryDataOffset(const std::string& archiveBytes);
+
 // Writes `bytes` to `path`.
 void WriteBytes(const std::string& path, const std::string& bytes);
