@@ -44,21 +44,6 @@ UniqueFd OpenFolder(int parentFd, const std::string& component) {
         openat(parentFd, component.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
 }
 
-bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = SystemCalls::Current().Write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
 }  // namespace
 
 InstallResult StagedExtraction::Extract(const std::string& archivePath) {
@@ -130,7 +115,7 @@ InstallResult StagedExtraction::StageFile(archive* reader, int folderFd, const s
         if (got == 0) {
             break;
         }
-        if (!WriteAll(file.Get(), buffer.data(), static_cast<size_t>(got))) {
+        if (!SystemCalls::Current().WriteAll(file.Get(), buffer.data(), static_cast<size_t>(got))) {
             return StagingFailed(name);
         }
     }

@@ -52,9 +52,3 @@ TEST(ArchiveEntryCheckTest, NamesLeavingTheFolderAreRefused) {
         EXPECT_NE(RefusalOf(MakeEntry(name, AE_IFREG).get()), "") << name;
     }
 }
-
-TEST(ArchiveEntryCheckTest, SafeNamesDropEmptyAndDotComponents) {
-    EXPECT_EQ(SafeName("./help//topics/./a.txt"), "help/topics/a.txt");
-    EXPECT_EQ(SafeName("folder/"), "folder");
-    EXPECT_EQ(SafeName("a/../b"), "");
-}
