@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -35,6 +36,22 @@ int SystemCalls::Rename(const char* from, const char* to) {
 
 int SystemCalls::Unlink(const char* path) {
     return ::unlink(path);
+}
+
+bool SystemCalls::WriteAll(int fd, const void* buffer, size_t count) {
+    const char* data = static_cast<const char*>(buffer);
+    while (count > 0) {
+        const ssize_t written = Write(fd, data, count);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        count -= static_cast<size_t>(written);
+    }
+    return true;
 }
 
 SystemCalls& SystemCalls::Current() {

@@ -17,6 +17,10 @@ class SystemCalls {
     virtual int Rename(const char* from, const char* to);
     virtual int Unlink(const char* path);
 
+    // Writes all `count` bytes through Write, going on after a partial or
+    // interrupted write; false, with errno set, at the first failure.
+    bool WriteAll(int fd, const void* buffer, size_t count);
+
     // The calls in use: the real ones unless a test installed others.
     static SystemCalls& Current();
     // Makes `calls` current (nullptr restores the real ones); returns the

@@ -129,21 +129,6 @@ std::string ResolveTarget(const std::string& target) {
     return target;
 }
 
-bool WriteAll(SystemCalls& calls, int fd, const char* data, size_t count) {
-    while (count > 0) {
-        const ssize_t written = calls.Write(fd, data, count);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += written;
-        count -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
 bool CopyByHand(SystemCalls& calls, int in, int out) {
     std::vector<char> buffer(kBufferSize);
     while (!Interrupted()) {
@@ -157,7 +142,7 @@ bool CopyByHand(SystemCalls& calls, int in, int out) {
         if (got == 0) {
             return true;
         }
-        if (!WriteAll(calls, out, buffer.data(), static_cast<size_t>(got))) {
+        if (!calls.WriteAll(out, buffer.data(), static_cast<size_t>(got))) {
             return false;
         }
     }
