@@ -25,7 +25,16 @@ CUpdateDlg::CUpdateDlg(wxWindow* parent, UpdateSettings settings)
     CreateControls();
     CentreOnScreen();
     Bind(wxEVT_TIMER, &CUpdateDlg::OnTimer, this);
-    Bind(wxEVT_BUTTON, &CUpdateDlg::OnEscape, this, wxID_CANCEL);
+    // The window has no buttons: Escape and the window manager's close come
+    // here directly.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        if (event.GetKeyCode() == WXK_ESCAPE) {
+            StopOrClose();
+        } else {
+            event.Skip();
+        }
+    });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { StopOrClose(); });
     m_timer.StartOnce(kStartDelayMs);
 }
 
@@ -58,10 +67,9 @@ void CUpdateDlg::CheckForUpdates() {
     EndModal(wxID_OK);
 }
 
-// Escape (or the window manager's close) before the check closes the
-// window; during the check it asks the check to stop, and the window closes
-// when the check has.
-void CUpdateDlg::OnEscape(wxCommandEvent&) {
+// Before the check this closes the window; during the check it asks the
+// check to stop, and the window closes when the check has.
+void CUpdateDlg::StopOrClose() {
     if (m_bChecking) {
         m_bStopRequested = true;
         return;

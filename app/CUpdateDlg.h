@@ -30,7 +30,7 @@ class CUpdateDlg : public wxDialog, private UpdateHost {
 
     void CreateControls();
     void OnTimer(wxTimerEvent& event);
-    void OnEscape(wxCommandEvent& event);
+    void StopOrClose();
     void CheckForUpdates();
 
     // UpdateHost

@@ -23,7 +23,7 @@ class UpdateDialogTest : public testing::Test {
   protected:
     void SetUp() override {
         setenv("CURL_CA_BUNDLE", m_server.CaBundlePath().c_str(), 1);
-        m_tree.WriteFile("program/Vantrel", "old program");
+        chmod(m_tree.WriteFile("program/Vantrel", "old program").c_str(), 0755);
         std::filesystem::create_directories(m_server.ContentFolder() + kServerFolder);
         SetMessageBoxAnswerer([this](const wxString& text, long style) {
             m_shown.push_back(text.utf8_string());
@@ -71,7 +71,7 @@ TEST_F(UpdateDialogTest, AnUpdateOfTheProgramRestartsItWithTheSameArgumentsAndCl
 
     EXPECT_EQ(dialog.ShowModal(), wxID_OK);
 
-    ASSERT_EQ(m_shown.size(), 1u) << "only the question";
+    ASSERT_EQ(m_shown.size(), 1u) << "only the question, not " << m_shown.back();
     EXPECT_TRUE(m_shown[0].starts_with("There are updates available for the following:"));
     EXPECT_EQ(dialog.GetStatus(), "Installing new update...");
     EXPECT_TRUE(dialog.MainWindowMustClose());
