@@ -67,8 +67,9 @@ class CCompareDlg : public wxFrame,
         IDC_COPY_TO_RIGHT = 1086,
         IDC_COPY_TO_LEFT = 1088,
     };
-    // The menu command the application answers with the update check.
-    static constexpr int kCheckForUpdatesCommand = 32772;
+    // The menu command the application answers with the update check (the
+    // toolkit's menu ids end at 32767).
+    static constexpr int kCheckForUpdatesCommand = wxID_HIGHEST + 1;
 
     // Settings are read from and written to `profile`, which must outlive
     // the window.

@@ -41,8 +41,8 @@ class UpdateDialogTest : public testing::Test {
         {
             ZipWriter zip(m_server.ContentFolder() + kServerFolder + "archive1.zip");
             zip.File("Vantrel",
-                     "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + record + ".part'\n/bin/mv '" +
-                         record + ".part' '" + record + "'\n",
+                     "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record +
+                         ".part'\n/bin/mv '" + record + ".part' '" + record + "'\n",
                      0755);
         }
         WriteBytes(m_server.ContentFolder() + kServerFolder + "Vantrel_Version.txt",
