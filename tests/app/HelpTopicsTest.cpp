@@ -112,4 +112,23 @@ TEST_F(MainWindowTest, F1AsksForHelpTopicsFromAnyControl) {
     }
 }
 
+TEST_F(MainWindowTest, TheHelpMenuOffersHelpAboutAndUpdatesBetweenSeparators) {
+    CCompareDlg& window = Open();
+    const wxMenuBar& bar = *window.GetMenuBar();
+    ASSERT_EQ(bar.GetMenuCount(), 2u);
+    EXPECT_EQ(bar.GetMenuLabel(1), "&Help");
+    const wxMenuItemList& items = bar.GetMenu(1)->GetMenuItems();
+    std::vector<std::string> shown;
+    for (const wxMenuItem* item : items) {
+        shown.push_back(item->IsSeparator()
+                            ? "-"
+                            : (item->GetItemLabel() + " | " + item->GetHelp()).utf8_string());
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "&Help Topics\tF1 | Display Vantrel help file", "-",
+                         "&About Vantrel | Display version and copyright information", "-",
+                         "&Check For Updates | Check to see if there are any updates available to "
+                         "Vantrel"}));
+}
+
 }  // namespace
