@@ -84,8 +84,10 @@ void CAboutDlg::ApplyStyles() {
     MakeLogFont(versionFont, 10, "Arial", 0, true, false, false, false, screenOf);
     m_pProductName->SetTextLogFont(nameFont);
     m_pVersion->SetTextLogFont(versionFont);
-    m_pProductName->SetTextColor(*wxBLACK);
-    m_pVersion->SetTextColor(*wxBLACK);
+    for (COXStatic* label : {m_pProductName, m_pVersion}) {
+        label->SetTextColor(*wxBLACK);
+        label->SetBkColor(wxColour());  // the dialog's own background shows
+    }
 }
 
 void CAboutDlg::SetUpLinks() {
@@ -96,6 +98,7 @@ void CAboutDlg::SetUpLinks() {
         {m_pEmailLink, "Send an e-mail to the Tarnwick team"}};
     for (const auto& [link, tip] : links) {
         link->SetTextColor(kLinkBlue);
+        link->SetBkColor(wxColour());
         link->SetLinkCursor(kLinkCursorResource);
         link->SetToolTipText(tip);
         link->EnableToolTip(true);

@@ -1,6 +1,7 @@
 #include "CUpdateDlg.h"
 
 #include <wx/app.h>
+#include <wx/panel.h>
 #include <wx/stattext.h>
 
 #include "DialogFont.h"
@@ -45,10 +46,14 @@ void CUpdateDlg::CreateControls() {
     const wxRect status = DialogUnitsRect(*this, 7, 7, 173, 8);
     m_pStatus = new wxStaticText(this, kStatusId, "Static", status.GetPosition(), status.GetSize(),
                                  wxALIGN_LEFT | wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
-    const wxRect box = DialogUnitsRect(*this, 7, 35, 173, 18);
-    m_pDownloadStatus =
-        new wxStaticText(this, kDownloadStatusId, wxString(), box.GetPosition(), box.GetSize(),
-                         wxBORDER_SUNKEN | wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
+    const wxRect area = DialogUnitsRect(*this, 7, 35, 173, 18);
+    auto* box =
+        new wxPanel(this, kDownloadStatusId, area.GetPosition(), area.GetSize(), wxBORDER_SUNKEN);
+    const wxSize inside = box->GetClientSize();
+    const int lineHeight = GetCharHeight();
+    m_pDownloadStatus = new wxStaticText(
+        box, wxID_ANY, wxString(), wxPoint(4, (inside.y - lineHeight) / 2),
+        wxSize(inside.x - 8, lineHeight), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
 }
 
 std::string CUpdateDlg::GetDownloadStatus() const {

@@ -133,7 +133,7 @@ bool CUpdateCheck::FetchManifest() {
         Download(ServerFolderUrl() + kManifestName, m_settings.manifestLimit, downloaded);
     if (!downloaded) {
         if (!m_host.StopRequested()) {
-            Fail("ERROR:  Unable to retrieve update information.", m_webGrab.m_strErrorMessage);
+            Fail("ERROR:  Unable to retrieve update information.", DownloadFailure());
         }
         return false;
     }
@@ -220,7 +220,7 @@ std::string CUpdateCheck::FetchArchive(Candidate& candidate) {
     candidate.downloadPath = Download(ServerFolderUrl() + candidate.line.archiveName,
                                       m_settings.archiveLimit, downloaded);
     if (!downloaded) {
-        return m_webGrab.m_strErrorMessage;
+        return DownloadFailure();
     }
     std::string reason;
     if (!HasArchiveSignature(candidate.downloadPath, reason)) {
@@ -299,6 +299,14 @@ std::string CUpdateCheck::Download(const std::string& url, std::uint64_t limit, 
         TraceLog("Download of %s failed: %s", url.c_str(), m_webGrab.m_strErrorMessage.c_str());
     }
     return path;
+}
+
+// Why the last download failed, as the line under a message that already
+// says it is an error.
+std::string CUpdateCheck::DownloadFailure() const {
+    constexpr std::string_view kErrorMark = "ERROR:  ";
+    const std::string& error = m_webGrab.m_strErrorMessage;
+    return error.starts_with(kErrorMark) ? error.substr(kErrorMark.size()) : error;
 }
 
 void CUpdateCheck::Fail(const std::string& message, const std::string& reason) {

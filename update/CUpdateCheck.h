@@ -58,6 +58,7 @@ class CUpdateCheck {
 
     std::string ServerFolderUrl() const;
     std::string Download(const std::string& url, std::uint64_t limit, bool& ok);
+    std::string DownloadFailure() const;
     void Fail(const std::string& message, const std::string& reason);
 
     UpdateHost& m_host;
