@@ -95,4 +95,16 @@ TEST_F(AboutBoxTest, CheckForUpdatesRunsTheCheckAndLeavesTheBoxOpen) {
     EXPECT_TRUE(m_pAbout->IsShown());
 }
 
+TEST_F(AboutBoxTest, AnUpdateThatRestartsTheProgramClosesTheBox) {
+    m_bUpdateEndsProgram = true;
+    m_pAbout->Hide();
+    m_pAbout->CallAfter([this] {
+        YieldUntil([this] { return m_pAbout->IsShownOnScreen(); });
+        ClickOn(Find<wxButton>(CAboutDlg::kCheckForUpdatesId));
+    });
+
+    EXPECT_EQ(m_pAbout->ShowModal(), wxID_OK);
+    EXPECT_EQ(m_nUpdateChecks, 1);
+}
+
 }  // namespace
