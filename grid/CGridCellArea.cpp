@@ -12,6 +12,7 @@
 #include "CGridGeometry.h"
 #include "CGridSideHeading.h"
 #include "CSheetGrid.h"
+#include "KeyAcceleration.h"
 
 namespace {
 
@@ -331,17 +332,13 @@ void CGridCellArea::ShowViewMove(int oldLeftColumn, int oldTopRow) {
 
 // -------------------------------------------------------------------- keys
 
-int CGridCellArea::KeyStep() {
+int CGridCellArea::KeyStep(int extent) {
     const CGridSheet& sheet = m_grid.Sheet();
     const int rate = sheet.m_nKeyAccelerationRate;
-    if (rate < 1) {
-        return 1;
-    }
-    const int speed = m_nKeyDowns / rate;
-    if (speed == 0 && m_nKeyDowns > 1) {
+    if (rate >= 1 && m_nKeyDowns / rate == 0 && m_nKeyDowns > 1) {
         wxMilliSleep(sheet.m_nKeyAccelerationDelay);
     }
-    return speed * speed * speed + 1;
+    return AcceleratedKeyStep(m_nKeyDowns, rate, extent);
 }
 
 int CGridCellArea::PageRows(bool down) const {
@@ -367,7 +364,7 @@ void CGridCellArea::OnKeyDown(wxKeyEvent& event) {
     const bool handled =
         m_grid.CellTypeOf(*cell).OnKeyDown(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, key);
     m_grid.NotifyKeyDown(key, handled);
-    ++m_nKeyDowns;
+    m_nKeyDowns = std::min(m_nKeyDowns, INT_MAX - 1) + 1;
     const bool control = event.ControlDown();
     switch (key) {
         case WXK_PAGEUP:
@@ -384,16 +381,16 @@ void CGridCellArea::OnKeyDown(wxKeyEvent& event) {
                     : m_grid.GotoColumn(sheet.ColumnCount() - 1);
             break;
         case WXK_LEFT:
-            m_grid.GotoColumn(sheet.m_nCurrentColumn - KeyStep());
+            m_grid.GotoColumn(MovedBy(sheet.m_nCurrentColumn, -KeyStep(sheet.ColumnCount())));
             break;
         case WXK_RIGHT:
-            m_grid.GotoColumn(sheet.m_nCurrentColumn + KeyStep());
+            m_grid.GotoColumn(MovedBy(sheet.m_nCurrentColumn, KeyStep(sheet.ColumnCount())));
             break;
         case WXK_UP:
-            m_grid.GotoRow(sheet.m_nCurrentRow - KeyStep());
+            m_grid.GotoRow(MovedBy(sheet.m_nCurrentRow, -KeyStep(sheet.m_nRowCount)));
             break;
         case WXK_DOWN:
-            m_grid.GotoRow(sheet.m_nCurrentRow + KeyStep());
+            m_grid.GotoRow(MovedBy(sheet.m_nCurrentRow, KeyStep(sheet.m_nRowCount)));
             break;
         default:
             event.Skip();

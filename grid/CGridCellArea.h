@@ -65,8 +65,8 @@ class CGridCellArea : public CGridPart {
     // Moves the current cell toward `point` while the left button is held;
     // true when the point lies outside the cells and the view moved.
     bool DragTo(const wxPoint& point);
-    // The step of an arrow key, faster as the key repeats.
-    int KeyStep();
+    // The step of an arrow key, faster as the key repeats, at most `extent`.
+    int KeyStep(int extent);
     // Rows from the current one that fit into the scrolled part.
     int PageRows(bool down) const;
     int KeyFlags(const wxMouseEvent& event) const;
