@@ -345,6 +345,10 @@ int CGridCellArea::PageRows(bool down) const {
     const CGridSheet& sheet = m_grid.Sheet();
     const CGridGeometry geometry(sheet);
     const int room = GetClientSize().y - sheet.m_nLockedRowsHeight;
+    if (geometry.RowsAllHidden()) {
+        return std::max(1,
+                        down ? sheet.m_nRowCount - 1 - sheet.m_nCurrentRow : sheet.m_nCurrentRow);
+    }
     int rows = 0;
     int used = 0;
     int row = sheet.m_nCurrentRow + (down ? 1 : -1);

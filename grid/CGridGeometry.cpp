@@ -14,6 +14,16 @@ CGridGeometry::Axis CGridGeometry::Columns() const {
             m_sheet.m_layout.cellArea.width};
 }
 
+bool CGridGeometry::RowsAllHidden() const {
+    return m_sheet.m_bUniformHeight && m_sheet.m_nDefaultRowHeight <= 0;
+}
+
+// Rows of a uniform height of 0 are all hidden: loops over the axis skip
+// them in one step instead of walking every one of them.
+bool CGridGeometry::AllHidden(const Axis& axis) const {
+    return axis.bRows && RowsAllHidden();
+}
+
 int CGridGeometry::Size(const Axis& axis, int index) const {
     return axis.bRows ? RowHeight(index) : ColumnWidth(index);
 }
@@ -46,6 +56,9 @@ int CGridGeometry::LockedColumnsWidth() const {
 }
 
 int CGridGeometry::LastFirst(const Axis& axis) const {
+    if (AllHidden(axis)) {
+        return axis.nLocked;
+    }
     int remainder = axis.nExtent - SizeOfLocked(axis);
     int last = axis.nLocked;
     for (int index = axis.nCount - 1; index >= axis.nLocked; --index) {
@@ -76,6 +89,9 @@ int CGridGeometry::NextInView(const Axis& axis, int index) {
 }
 
 int CGridGeometry::FirstNotShownInFull(const Axis& axis) const {
+    if (AllHidden(axis)) {
+        return axis.nCount;
+    }
     int end = 0;
     for (int index = FirstInView(axis); index < axis.nCount; index = NextInView(axis, index)) {
         end += Size(axis, index);
@@ -101,6 +117,9 @@ int CGridGeometry::FirstShowing(const Axis& axis, int index) const {
     if (index < axis.nFirst) {
         return std::max(index, axis.nLocked);
     }
+    if (AllHidden(axis)) {
+        return axis.nFirst;
+    }
     // Go back from `index` while the rows from there to it still fit.
     const int room = axis.nExtent - SizeOfLocked(axis);
     int first = index;
@@ -125,6 +144,9 @@ int CGridGeometry::LeftColumnShowing(int column) const {
 
 std::vector<int> CGridGeometry::Shown(const Axis& axis) const {
     std::vector<int> shown;
+    if (AllHidden(axis)) {
+        return shown;
+    }
     int start = 0;
     for (int index = FirstInView(axis); index < axis.nCount && start < axis.nExtent;
          index = NextInView(axis, index)) {
@@ -144,6 +166,9 @@ std::vector<int> CGridGeometry::ShownColumns() const {
 
 std::vector<CGridSpan> CGridGeometry::Spans(const Axis& axis) const {
     std::vector<CGridSpan> spans;
+    if (AllHidden(axis)) {
+        return spans;
+    }
     int start = 0;
     for (int index = FirstInView(axis); index < axis.nCount && start < axis.nExtent;
          index = NextInView(axis, index)) {
@@ -165,7 +190,7 @@ std::vector<CGridSpan> CGridGeometry::ColumnSpans() const {
 }
 
 int CGridGeometry::At(const Axis& axis, int position) const {
-    if (position < 0) {
+    if (position < 0 || AllHidden(axis)) {
         return -1;
     }
     int start = 0;

@@ -23,6 +23,8 @@ class CGridGeometry {
 
     // 0 outside the sheet; the default height when heights are uniform.
     int RowHeight(int row) const;
+    // True when every row has the uniform height 0: none of them is shown.
+    bool RowsAllHidden() const;
     int ColumnWidth(int column) const;
     int LockedRowsHeight() const;
     int LockedColumnsWidth() const;
@@ -74,6 +76,7 @@ class CGridGeometry {
     Axis Rows() const;
     Axis Columns() const;
     int Size(const Axis& axis, int index) const;
+    bool AllHidden(const Axis& axis) const;
     int SizeOfLocked(const Axis& axis) const;
     static int FirstInView(const Axis& axis);
     static int NextInView(const Axis& axis, int index);

@@ -111,6 +111,10 @@ int CSheetGrid::RowPageFrom(int from, bool forward) const {
     const CGridSheet& sheet = Sheet();
     const CGridGeometry geometry(sheet);
     const int room = sheet.m_layout.cellArea.height - sheet.m_nLockedRowsHeight;
+    if (geometry.RowsAllHidden()) {
+        return forward ? std::max(sheet.m_nRowCount, from + 1)
+                       : std::min(sheet.m_nLockedRows, from - 1);
+    }
     int row = from;
     int used = 0;
     if (forward) {
@@ -163,13 +167,13 @@ void CSheetGrid::ScrollRows(wxEventType code, int position) {
     const int oldTopRow = sheet.m_nTopRow;
     const bool arrowsOnly = m_pVScrollBar->IsArrowsOnly();
     if (code == wxEVT_SCROLL_LINEUP) {
-        int row = oldTopRow - 1;
+        int row = geometry.RowsAllHidden() ? sheet.m_nLockedRows : oldTopRow - 1;
         while (row > sheet.m_nLockedRows && geometry.RowHeight(row) == 0) {
             --row;
         }
         SetTopRow(row);
     } else if (code == wxEVT_SCROLL_LINEDOWN) {
-        int row = oldTopRow + 1;
+        int row = geometry.RowsAllHidden() ? sheet.m_nRowCount - 1 : oldTopRow + 1;
         while (row < sheet.m_nRowCount - 1 && geometry.RowHeight(row) == 0) {
             ++row;
         }

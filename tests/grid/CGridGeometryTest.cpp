@@ -58,3 +58,20 @@ TEST_F(CGridGeometryTest, UniformHeightsUseTheDefaultForEveryRow) {
     EXPECT_EQ(geometry.RowHeight(100), 0);
     EXPECT_EQ(geometry.LastTopRow(), 93);
 }
+
+// A uniform height of 0 hides every row: the view holds none, whatever the
+// row count, and nothing walks the rows one by one to find that out.
+TEST_F(CGridGeometryTest, RowsOfUniformHeightZeroAreAllHiddenAtAnyCount) {
+    sheet.ResizeRows(200000000);
+    ASSERT_TRUE(sheet.m_bUniformHeight);
+    sheet.m_nDefaultRowHeight = 0;
+    sheet.m_nTopRow = 1000;
+    EXPECT_TRUE(geometry.RowsAllHidden());
+    EXPECT_TRUE(geometry.ShownRows().empty());
+    EXPECT_TRUE(geometry.RowSpans().empty());
+    EXPECT_EQ(geometry.RowAt(5), -1);
+    EXPECT_EQ(geometry.BottomRow(), 200000000);
+    EXPECT_EQ(geometry.LastTopRow(), 0);
+    EXPECT_EQ(geometry.TopRowShowing(150000000), 1000);
+    EXPECT_EQ(geometry.ColumnSpans().size(), 5u) << "columns are not affected";
+}
