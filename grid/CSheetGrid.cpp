@@ -218,6 +218,10 @@ int CSheetGrid::SetCurrentSheet(int index, bool redraw) {
     sheet.m_nTabBarWidth = tabBarWidth;
     sheet.m_nPreviousTopRow = -1;
     sheet.m_nPreviousLeftColumn = -1;
+    // The user works on in the sheet just chosen, from the keyboard too.
+    if (m_pCellArea != nullptr && m_pCellArea->IsShownOnScreen()) {
+        m_pCellArea->SetFocus();
+    }
     AdjustLayout();
     m_bRedrawEnabled = redrawWas;
     return 0;

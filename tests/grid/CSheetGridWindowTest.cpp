@@ -2,6 +2,7 @@
 // scroll bars, keys, the wheel, the mouse in the cells and the headings,
 // the popup menu and the hints.
 #include <gtest/gtest.h>
+#include <wx/button.h>
 #include <wx/scrolbar.h>
 #include <wx/tooltip.h>
 #include <wx/uiaction.h>
@@ -294,4 +295,16 @@ TEST_F(GridWindowTest, HintsNameTheCellAndSectionUnderTheMouse) {
     EXPECT_EQ(hintAfterMove(CSheetGrid::kSideHeadingId, wxPoint(5, 65)), "Col:-1 Row:3 in 3");
     EXPECT_EQ(hintAfterMove(CSheetGrid::kCornerButtonId, wxPoint(5, 5)), "Col:-1 Row:-1 in 4");
     EXPECT_EQ(hintAfterMove(CSheetGrid::kCellAreaId, wxPoint(455, 250)), "") << "no cell, no hint";
+}
+
+TEST_F(GridWindowTest, ChoosingASheetTakesTheFocusToItsCells) {
+    auto* other = new wxButton(window.panel, wxID_ANY, "other");
+    other->SetFocus();
+    ASSERT_TRUE(YieldUntil([other] { return wxWindow::FindFocus() == other; }));
+    ASSERT_EQ(grid->SetSheetCount(2), 0);
+
+    EXPECT_EQ(grid->SetCurrentSheet(1, true), 0);
+
+    EXPECT_TRUE(
+        YieldUntil([this] { return wxWindow::FindFocus() == Part(CSheetGrid::kCellAreaId); }));
 }
