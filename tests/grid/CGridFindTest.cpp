@@ -131,7 +131,9 @@ TEST_F(CGridFindTest, ReplacingChangesOnlyTheMatchesInTheCell) {
     CGridFind whole(store, "TXT", "", WholeText());
     EXPECT_FALSE(whole.ReplaceIn(0, 0));
     EXPECT_TRUE(whole.ReplaceIn(0, 2));
-    EXPECT_EQ(TextAt(store, 0, 2), "-") << "replaced by nothing, the cell has no text";
+    CGridCell emptied = CGridCell::Blank();
+    ASSERT_EQ(store.GetCell(0, 2, emptied), 0);
+    EXPECT_FALSE(emptied.HasMask(CGridCell::kText)) << "replaced by nothing, the cell has no text";
 }
 
 TEST_F(CGridFindTest, ReplacingKeepsTheCellsOtherProperties) {
@@ -165,8 +167,11 @@ TEST_F(CGridFindTest, ReplaceAllCountsTheCellsAndEndsOnTheLast) {
     EXPECT_EQ(Position(column, row), Position(1, 0));
     EXPECT_EQ(TextAt(store, 0, 0), "dog");
     EXPECT_EQ(CGridFind(store, "dog", "x", Across()).ReplaceAll(column, row), 3);
+    EXPECT_EQ(Position(column, row), Position(0, 0));
+    column = 1;
+    row = 1;
     EXPECT_EQ(CGridFind(store, "dog", "x", Across()).ReplaceAll(column, row), 0);
-    EXPECT_EQ(Position(column, row), Position(2, 2)) << "nothing replaced, nothing moved";
+    EXPECT_EQ(Position(column, row), Position(1, 1)) << "nothing replaced, nothing moved";
 }
 
 TEST_F(CGridFindTest, ReplaceAllReplacesEachCellOnceWhenTheReplacementStillMatches) {
