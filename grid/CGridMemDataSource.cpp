@@ -3,19 +3,11 @@
 #include <algorithm>
 #include <numeric>
 
+#include "CGridTextMatcher.h"
+
 namespace {
 
 constexpr int kNotFound = 1;
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
 
 }  // namespace
 
@@ -223,19 +215,12 @@ int CGridMemDataSource::FindFirst(const std::string& text, int& column, int& row
     return FindNext(text, column, row, flags);
 }
 
-bool CGridMemDataSource::Matches(int column, int row, const std::string& text, int flags) const {
+bool CGridMemDataSource::Matches(int column, int row, const CGridTextMatcher& matcher) const {
     if (row < 0 || row >= static_cast<int>(m_rows.size()) || column < 0) {
         return false;
     }
     const CGridPackedCell* packed = FindCell(m_rows[row], column);
-    const std::string_view cellText = packed != nullptr ? packed->Text() : std::string_view();
-    if (cellText.empty()) {
-        return false;
-    }
-    const bool ignoreCase = flags & kFindIgnoreCase;
-    const std::string wanted = ignoreCase ? UpperAscii(text) : text;
-    const std::string have = ignoreCase ? UpperAscii(cellText) : std::string(cellText);
-    return (flags & kFindPartOfText) ? have.find(wanted) != std::string::npos : have == wanted;
+    return packed != nullptr && matcher.Matches(packed->Text());
 }
 
 // The next (previous) row, wrapping around the ends; a start outside the
@@ -273,6 +258,7 @@ int CGridMemDataSource::FindNext(const std::string& text, int& column, int& row,
             steps += std::max<long>(1, static_cast<long>(stored.cells.size()));
         }
     }
+    const CGridTextMatcher matcher(text, flags);
     int atColumn = column;
     int atRow = row;
     for (long step = 0; step < steps; ++step) {
@@ -281,7 +267,7 @@ int CGridMemDataSource::FindNext(const std::string& text, int& column, int& row,
         } else {
             atRow = NextRow(atRow, forward);
         }
-        if (Matches(atColumn, atRow, text, flags)) {
+        if (Matches(atColumn, atRow, matcher)) {
             column = atColumn;
             row = atRow;
             return 0;

@@ -8,6 +8,8 @@
 #include "CGridDataSource.h"
 #include "CGridPackedCell.h"
 
+class CGridTextMatcher;
+
 // The grid's built-in store: cells kept in memory, sparse at the ends. A row
 // or column beyond the last one stored does not exist (reading it finds
 // nothing); writing there creates everything up to it. Rows are held in an
@@ -72,7 +74,7 @@ class CGridMemDataSource : public CGridDataSource {
     int RowLength(int row) const;
     int TableIndexOf(int dataSourceColumn) const;
     void RenumberColumns(int from, int delta);
-    bool Matches(int column, int row, const std::string& text, int flags) const;
+    bool Matches(int column, int row, const CGridTextMatcher& matcher) const;
     void StepAlongRow(int& column, int& row, bool forward) const;
     int NextRow(int row, bool forward) const;
 

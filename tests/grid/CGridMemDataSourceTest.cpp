@@ -5,25 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "StoredTexts.h"
+
 namespace {
 
 using Texts = std::vector<std::string>;
-
-CGridCell TextCell(const std::string& text) {
-    CGridCell cell = CGridCell::Blank();
-    cell.SetText(text);
-    return cell;
-}
-
-// The text stored at (column, row), or "-" when nothing is stored there.
-std::string TextAt(CGridMemDataSource& store, int column, int row) {
-    CGridCell cell = CGridCell::Blank();
-    return store.GetCell(column, row, cell) == 0 ? cell.GetText() : "-";
-}
-
-void Put(CGridMemDataSource& store, int column, int row, const std::string& text) {
-    store.SetCell(column, row, TextCell(text));
-}
 
 // Column `column` of rows 0..count-1, top to bottom.
 Texts Column(CGridMemDataSource& store, int column, int count) {
