@@ -143,10 +143,9 @@ TEST(CGridEditMask, PositionsAreCharactersNotBytes) {
     EXPECT_EQ(TypeInto(mask, U"Жé7"), "Жé→7");
     EXPECT_EQ(TypeInto(mask, U"中文字"), "中文→") << "a letter does not fit a digit";
     EXPECT_EQ(mask.Reformat("ßö9"), "ßö→9");
-    EXPECT_EQ(mask.Reformat("ß\xff"
-                            "ö9"),
-              "ßö→9")
-        << "a stray byte fits nothing";
+    const std::string strayByte = "\xff";
+    EXPECT_EQ(mask.Reformat("ß" + strayByte + "ö9"), "ßö→9") << "a stray byte fits nothing";
+    EXPECT_EQ(TypeInto(CGridEditMask("&0"), U"😀5"), "😀5") << "four bytes, one position";
 
     const CGridEditMask three("&&&");
     CGridEditText edit("", 0, 0, three.Length());
