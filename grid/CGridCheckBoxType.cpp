@@ -80,7 +80,7 @@ void DrawEdges(wxDC& dc, const wxRect& box, const wxPen& outerLight, const wxPen
         DrawLineThrough(dc, area.GetBottomRight(), area.GetBottomLeft());
     };
     frame(box, outerLight, outerDark);
-    frame(box.Deflate(1), innerLight, innerDark);
+    frame(box.Deflate(1, 1), innerLight, innerDark);
 }
 
 }  // namespace
@@ -229,12 +229,13 @@ void CGridCheckBoxType::DrawMark(wxDC& dc, const wxRect& box, int style, const w
     dc.SetPen(wxPen(colour));
     if (style & kStyleRound) {
         dc.SetBrush(wxBrush(colour));
-        dc.DrawEllipse(box.Deflate(2));
+        dc.DrawEllipse(box.Deflate(2, 2));
         return;
     }
     // A pixel clear of the frame, which is two pixels deep for a
     // three-dimensional box.
-    const wxRect room = box.Deflate((style & (kStyleSunken | kStyleRaised)) ? 3 : 2);
+    const int inset = (style & (kStyleSunken | kStyleRaised)) ? 3 : 2;
+    const wxRect room = box.Deflate(inset, inset);
     const int strokes = thick ? 2 : 1;
     for (int stroke = 0; stroke < strokes; ++stroke) {
         if (style & kStyleTick) {

@@ -22,6 +22,11 @@ bool IsDark(const wxColour& colour) {
     return colour.Red() + colour.Green() + colour.Blue() < 3 * 128;
 }
 
+// Lines may be smoothed at their edges: near white counts as white.
+bool IsNearWhite(const wxColour& colour) {
+    return colour.Red() > 220 && colour.Green() > 220 && colour.Blue() > 220;
+}
+
 // A grid that also writes down what its cell types report, with the state
 // the cell holds at that moment.
 class CheckBoxGrid : public TestableGrid {
@@ -278,7 +283,7 @@ TEST_F(CheckBoxTypeTest, DrawsAFrameACrossForTheSetStateAndTheLabelBesideTheBox)
     EXPECT_EQ(clear.At(kBox.GetRight(), kBox.y + 6), kBlack);
     EXPECT_EQ(clear.At(kBox.x + 6, kBox.y), kBlack);
     EXPECT_EQ(clear.At(kBox.x + 6, kBox.GetBottom()), kBlack);
-    EXPECT_EQ(clear.DarkPixels(kBox.Deflate(1)), 0) << "no mark while clear";
+    EXPECT_EQ(clear.DarkPixels(kBox.Deflate(1, 1)), 0) << "no mark while clear";
     EXPECT_EQ(clear.At(kBox.x - 1, kBox.y + 6), kWhite);
     // The label begins right of the box and its gap.
     EXPECT_EQ(clear.DarkPixels(wxRect(kBox.GetRight() + 1, kCellTop, 6, 19)), 0);
@@ -299,7 +304,7 @@ TEST_F(CheckBoxTypeTest, TheThirdStateAndAReadOnlyBoxShowACheckerboard) {
     const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT);
     const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
     ASSERT_NE(face, highlight) << "the checkerboard cannot be told apart here";
-    const wxRect inside = kBox.Deflate(1);
+    const wxRect inside = kBox.Deflate(1, 1);
 
     MakeCheckBox(CGridCheckBoxType::kStyleThreeStates, false);
     SetState(2);
@@ -322,13 +327,16 @@ TEST_F(CheckBoxTypeTest, TheThirdStateAndAReadOnlyBoxShowACheckerboard) {
 
 TEST_F(CheckBoxTypeTest, TheCurrentHighlightedCellDrawsItsBoxAndMarkInWhite) {
     const wxColour highlight(0, 0, 160);
-    grid->Sheet().m_columns[kColumn].m_pDefaultCell->SetHighlightBackColour(highlight);
+    CGridCell cell;
+    grid->GetCell(kColumn, kRow, cell);
+    cell.SetHighlightBackColour(highlight);
+    grid->SetCell(kColumn, kRow, cell);
     grid->SetCurrentCellStyle(2);
     SetState(1);
     grid->GotoCell(kColumn, kRow);
     const Picture picture = Render();
     EXPECT_EQ(picture.At(kBox.x, kBox.y + 6), kWhite);
-    EXPECT_EQ(picture.At(kBox.x + 5, kBox.y + 5), kWhite);
+    EXPECT_TRUE(IsNearWhite(picture.At(kBox.x + 5, kBox.y + 5)));
     EXPECT_EQ(picture.At(kBox.x + 1, kBox.y + 1), highlight);
     EXPECT_EQ(picture.At(kCellLeft + 70, kCellTop + 2), highlight);
 }
@@ -378,9 +386,10 @@ TEST_F(CheckBoxTypeTest, TheAlignedStylePlacesTheBoxByAlignmentAndDrawsNoLabel) 
 
 TEST_F(CheckBoxTypeTest, ACellTooLowForABoxDrawsNone) {
     grid->SetRowHeight(kRow, 11);
-    EXPECT_EQ(Render().DarkPixels(wxRect(kCellLeft, kCellTop, 17, 10)), 0);
+    // Left of where the label begins.
+    EXPECT_EQ(Render().DarkPixels(wxRect(kCellLeft, kCellTop, 13, 10)), 0);
     grid->SetRowHeight(kRow, 12);
-    EXPECT_GT(Render().DarkPixels(wxRect(kCellLeft, kCellTop, 17, 11)), 0) << "a box of 6";
+    EXPECT_GT(Render().DarkPixels(wxRect(kCellLeft, kCellTop, 13, 11)), 0) << "a box of 6";
 }
 
 TEST_F(CheckBoxTypeTest, BestSizeHoldsTheBoxAndTheLabelOnceTheCellHasAState) {
