@@ -6,21 +6,17 @@
 #include <wx/settings.h>
 #include <wx/uiaction.h>
 
-#include <cmath>
 #include <limits>
 
 #include "CGridCellArea.h"
 #include "CGridCheckBoxType.h"
+#include "GridPicture.h"
 #include "GridTestWindow.h"
 
 namespace {
 
 const wxColour kWhite(255, 255, 255);
 const wxColour kBlack(0, 0, 0);
-
-bool IsDark(const wxColour& colour) {
-    return colour.Red() + colour.Green() + colour.Blue() < 3 * 128;
-}
 
 // Lines may be smoothed at their edges: near white counts as white.
 bool IsNearWhite(const wxColour& colour) {
@@ -39,36 +35,6 @@ class CheckBoxGrid : public TestableGrid {
                               static_cast<int>(cell.GetNumber())});
         return 1;
     }
-};
-
-// A rendering of the cell area, read pixel by pixel.
-class Picture {
-  public:
-    explicit Picture(const wxBitmap& bitmap) : m_image(bitmap.ConvertToImage()) {}
-    wxColour At(int x, int y) const {
-        return wxColour(m_image.GetRed(x, y), m_image.GetGreen(x, y), m_image.GetBlue(x, y));
-    }
-    int DarkPixels(const wxRect& rect) const {
-        int dark = 0;
-        for (int y = rect.y; y <= rect.GetBottom(); ++y) {
-            for (int x = rect.x; x <= rect.GetRight(); ++x) {
-                dark += IsDark(At(x, y)) ? 1 : 0;
-            }
-        }
-        return dark;
-    }
-    int PixelsOf(const wxRect& rect, const wxColour& colour) const {
-        int found = 0;
-        for (int y = rect.y; y <= rect.GetBottom(); ++y) {
-            for (int x = rect.x; x <= rect.GetRight(); ++x) {
-                found += At(x, y) == colour ? 1 : 0;
-            }
-        }
-        return found;
-    }
-
-  private:
-    wxImage m_image;
 };
 
 }  // namespace
@@ -122,13 +88,13 @@ class CheckBoxTypeTest : public testing::Test {
 
     wxWindow* Cells() const { return grid->GetPartWindow(CSheetGrid::kCellAreaId); }
 
-    Picture Render() const {
+    GridPicture Render() const {
         auto* area = static_cast<CGridCellArea*>(Cells());
         wxBitmap bitmap(area->GetClientSize());
         wxMemoryDC dc(bitmap);
         area->RenderAll(dc, false);
         dc.SelectObject(wxNullBitmap);
-        return Picture(bitmap);
+        return GridPicture(bitmap);
     }
 
     // Moves the real pointer to `point` of the cell area and waits until the
@@ -278,7 +244,7 @@ TEST_F(CheckBoxTypeTest, AReadOnlyBoxIgnoresClicksAndSpaces) {
 }
 
 TEST_F(CheckBoxTypeTest, DrawsAFrameACrossForTheSetStateAndTheLabelBesideTheBox) {
-    const Picture clear = Render();
+    const GridPicture clear = Render();
     EXPECT_EQ(clear.At(kBox.x, kBox.y + 6), kBlack);
     EXPECT_EQ(clear.At(kBox.GetRight(), kBox.y + 6), kBlack);
     EXPECT_EQ(clear.At(kBox.x + 6, kBox.y), kBlack);
@@ -290,12 +256,12 @@ TEST_F(CheckBoxTypeTest, DrawsAFrameACrossForTheSetStateAndTheLabelBesideTheBox)
     EXPECT_GT(clear.DarkPixels(wxRect(kCellLeft + 18, kCellTop, 50, 19)), 0);
 
     SetState(1);
-    const Picture set = Render();
+    const GridPicture set = Render();
     // The two diagonals of the cross meet in the middle; its corners stay
     // a pixel clear of the frame.
-    EXPECT_TRUE(IsDark(set.At(kBox.x + 5, kBox.y + 5)));
-    EXPECT_TRUE(IsDark(set.At(kBox.x + 2, kBox.y + 2)));
-    EXPECT_TRUE(IsDark(set.At(kBox.x + 2, kBox.GetBottom() - 2)));
+    EXPECT_TRUE(GridPicture::IsDark(set.At(kBox.x + 5, kBox.y + 5)));
+    EXPECT_TRUE(GridPicture::IsDark(set.At(kBox.x + 2, kBox.y + 2)));
+    EXPECT_TRUE(GridPicture::IsDark(set.At(kBox.x + 2, kBox.GetBottom() - 2)));
     EXPECT_EQ(set.At(kBox.x + 1, kBox.y + 1), kWhite);
 }
 
@@ -308,7 +274,7 @@ TEST_F(CheckBoxTypeTest, TheThirdStateAndAReadOnlyBoxShowACheckerboard) {
 
     MakeCheckBox(CGridCheckBoxType::kStyleThreeStates, false);
     SetState(2);
-    const Picture third = Render();
+    const GridPicture third = Render();
     EXPECT_GT(third.PixelsOf(inside, face), 10);
     EXPECT_GT(third.PixelsOf(inside, highlight), 10);
     EXPECT_NE(third.At(kBox.x + 5, kBox.y + 5), third.At(kBox.x + 6, kBox.y + 5))
@@ -317,7 +283,7 @@ TEST_F(CheckBoxTypeTest, TheThirdStateAndAReadOnlyBoxShowACheckerboard) {
 
     MakeCheckBox(0, true);
     SetState(0);
-    const Picture readOnly = Render();
+    const GridPicture readOnly = Render();
     EXPECT_GT(readOnly.PixelsOf(inside, face), 10);
     EXPECT_GT(readOnly.PixelsOf(inside, highlight), 10);
 
@@ -334,7 +300,7 @@ TEST_F(CheckBoxTypeTest, TheCurrentHighlightedCellDrawsItsBoxAndMarkInWhite) {
     grid->SetCurrentCellStyle(2);
     SetState(1);
     grid->GotoCell(kColumn, kRow);
-    const Picture picture = Render();
+    const GridPicture picture = Render();
     EXPECT_EQ(picture.At(kBox.x, kBox.y + 6), kWhite);
     EXPECT_TRUE(IsNearWhite(picture.At(kBox.x + 5, kBox.y + 5)));
     EXPECT_EQ(picture.At(kBox.x + 1, kBox.y + 1), highlight);
@@ -345,7 +311,7 @@ TEST_F(CheckBoxTypeTest, StylesShapeTheBoxAndTheMark) {
     const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
     const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
     MakeCheckBox(CGridCheckBoxType::kStyleSunken, false);
-    Picture picture = Render();
+    GridPicture picture = Render();
     EXPECT_EQ(picture.At(kBox.x, kBox.y + 6), shadow);
     EXPECT_EQ(picture.At(kBox.x + 6, kBox.y), shadow);
     EXPECT_EQ(picture.At(kBox.GetRight(), kBox.y + 6), wxColour(0xE1, 0xE1, 0xE1));
@@ -363,19 +329,19 @@ TEST_F(CheckBoxTypeTest, StylesShapeTheBoxAndTheMark) {
     MakeCheckBox(CGridCheckBoxType::kStyleTick, false);
     picture = Render();
     EXPECT_EQ(picture.At(kBox.x + 2, kBox.y + 2), kWhite);
-    EXPECT_TRUE(IsDark(picture.At(kBox.x + 2, kBox.y + 6)));
+    EXPECT_TRUE(GridPicture::IsDark(picture.At(kBox.x + 2, kBox.y + 6)));
 
     // A round box leaves its corners clear and fills its middle.
     MakeCheckBox(CGridCheckBoxType::kStyleRound, false);
     picture = Render();
     EXPECT_EQ(picture.At(kBox.x, kBox.y), kWhite);
-    EXPECT_TRUE(IsDark(picture.At(kBox.x + 6, kBox.y + 6)));
+    EXPECT_TRUE(GridPicture::IsDark(picture.At(kBox.x + 6, kBox.y + 6)));
 }
 
 TEST_F(CheckBoxTypeTest, TheAlignedStylePlacesTheBoxByAlignmentAndDrawsNoLabel) {
     MakeCheckBox(CGridCheckBoxType::kStyleAligned, false);
     grid->SetCellAlignment(kColumn, kRow, CGridCell::kAlignCentre | CGridCell::kAlignTop);
-    const Picture picture = Render();
+    const GridPicture picture = Render();
     // Centred in 75 pixels: x 106..117; 3 pixels below the top: y 23..34.
     EXPECT_EQ(picture.At(106, 28), kBlack);
     EXPECT_EQ(picture.At(117, 28), kBlack);
