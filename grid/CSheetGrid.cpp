@@ -9,6 +9,7 @@
 
 #include "CGridCellArea.h"
 #include "CGridCellAttachment.h"
+#include "CGridCheckBoxType.h"
 #include "CGridCornerButton.h"
 #include "CGridGeometry.h"
 #include "CGridHScrollBar.h"
@@ -38,11 +39,11 @@ CSheetGrid::CSheetGrid()
     : m_highlightPen(SystemPen(wxSYS_COLOUR_BTNHIGHLIGHT)),
       m_shadowPen(SystemPen(wxSYS_COLOUR_BTNSHADOW)) {
     AddCellType(std::make_unique<CGridCellType>(*this));
-    // The drop list, check box and side arrows types keep their indices;
-    // until they are registered, cells naming them use the normal type.
-    for (int index = kDropListCellType; index <= kSideArrowsCellType; ++index) {
-        m_cellTypes.Reserve();
-    }
+    // The drop list and side arrows types keep their indices; until they
+    // are registered, cells naming them use the normal type.
+    m_cellTypes.Reserve();
+    AddCellType(std::make_unique<CGridCheckBoxType>(*this));
+    m_cellTypes.Reserve();
     SetSheetCount(1);
     Bind(wxEVT_SIZE, &CSheetGrid::OnSize, this);
     Bind(wxEVT_PAINT, &CSheetGrid::OnPaint, this);

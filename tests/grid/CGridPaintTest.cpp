@@ -5,6 +5,7 @@
 
 #include "CGridCellArea.h"
 #include "CSheetGrid.h"
+#include "GridPicture.h"
 #include "GridTestWindow.h"
 
 namespace {
@@ -12,29 +13,6 @@ namespace {
 const wxColour kWhite(255, 255, 255);
 const wxColour kBlack(0, 0, 0);
 const wxColour kGridLine(0xDC, 0xDC, 0xDC);
-
-// A rendering of a whole cell area, read pixel by pixel.
-class Picture {
-  public:
-    explicit Picture(const wxBitmap& bitmap) : m_image(bitmap.ConvertToImage()) {}
-    wxColour At(int x, int y) const {
-        return wxColour(m_image.GetRed(x, y), m_image.GetGreen(x, y), m_image.GetBlue(x, y));
-    }
-    // Pixels in the rectangle darker than mid grey: where text was drawn.
-    int DarkPixels(const wxRect& rect) const {
-        int dark = 0;
-        for (int y = rect.y; y < rect.GetBottom(); ++y) {
-            for (int x = rect.x; x < rect.GetRight(); ++x) {
-                const wxColour colour = At(x, y);
-                dark += colour.Red() + colour.Green() + colour.Blue() < 3 * 128 ? 1 : 0;
-            }
-        }
-        return dark;
-    }
-
-  private:
-    wxImage m_image;
-};
 
 }  // namespace
 
@@ -52,13 +30,13 @@ class GridPaintTest : public testing::Test {
         }
     }
 
-    Picture Render(bool withFocus = false) const {
+    GridPicture Render(bool withFocus = false) const {
         auto* area = static_cast<CGridCellArea*>(grid->GetPartWindow(CSheetGrid::kCellAreaId));
         wxBitmap bitmap(area->GetClientSize());
         wxMemoryDC dc(bitmap);
         area->RenderAll(dc, withFocus);
         dc.SelectObject(wxNullBitmap);
-        return Picture(bitmap);
+        return GridPicture(bitmap);
     }
 
     GridTestWindow window;
@@ -66,7 +44,7 @@ class GridPaintTest : public testing::Test {
 };
 
 TEST_F(GridPaintTest, GridLinesRunAlongTheRightAndBottomOfEachCell) {
-    const Picture picture = Render();
+    const GridPicture picture = Render();
     // Cell (1, 2) covers x 75..149, y 40..59.
     EXPECT_EQ(picture.At(149, 50), kGridLine);
     EXPECT_EQ(picture.At(100, 59), kGridLine);
@@ -83,7 +61,7 @@ TEST_F(GridPaintTest, AHeadingCellHasARaisedEdge) {
         wxMemoryDC dc(bitmap);
         grid->CellTypeOf(heading).Draw(dc, wxRect(0, 0, 75, 20), 0, -1, heading, 0, false);
     }
-    const Picture picture(bitmap);
+    const GridPicture picture(bitmap);
     EXPECT_EQ(picture.At(0, 0), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT));
     EXPECT_EQ(picture.At(30, 0), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT));
     EXPECT_EQ(picture.At(74, 19), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW));
@@ -94,7 +72,7 @@ TEST_F(GridPaintTest, AHeadingCellHasARaisedEdge) {
 TEST_F(GridPaintTest, RightAlignedTextEndsAtTheRightMargin) {
     grid->SetCellText(1, 0, "88");
     grid->SetCellAlignment(1, 0, CGridCell::kAlignRight);
-    const Picture picture = Render();
+    const GridPicture picture = Render();
     EXPECT_EQ(picture.DarkPixels(wxRect(75, 0, 45, 19)), 0);
     EXPECT_GT(picture.DarkPixels(wxRect(120, 0, 25, 19)), 0);
     EXPECT_EQ(picture.DarkPixels(wxRect(146, 0, 3, 19)), 0) << "the 4-pixel text margin";
@@ -109,7 +87,7 @@ TEST_F(GridPaintTest, ABitmapIsDrawnAtTheCellsLeftAndTheTextAfterIt) {
     }
     grid->SetCellBitmap(2, 1, grid->AddBitmap(red));
     grid->SetCellText(2, 1, "x");
-    const Picture picture = Render();
+    const GridPicture picture = Render();
     // Cell (2, 1): x 150..224, y 20..39; the bitmap 2 pixels in, centred.
     EXPECT_EQ(picture.At(150 + 2, 20 + 6), *wxRED);
     EXPECT_EQ(picture.At(150 + 9, 20 + 12), *wxRED);
@@ -130,7 +108,7 @@ TEST_F(GridPaintTest, RowHighlightDrawsTheWholeCurrentRowInHighlightColours) {
     EXPECT_EQ(Render().At(100, 70), highlight);
     EXPECT_EQ(Render().At(300, 70), kWhite) << "only the current cell without row highlight";
     grid->SetRowHighlight(true, true);
-    const Picture picture = Render();
+    const GridPicture picture = Render();
     EXPECT_EQ(picture.At(300, 70), highlight);
     EXPECT_EQ(picture.At(10, 70), highlight);
     EXPECT_EQ(picture.At(300, 50), kWhite);
@@ -138,8 +116,8 @@ TEST_F(GridPaintTest, RowHighlightDrawsTheWholeCurrentRowInHighlightColours) {
 
 TEST_F(GridPaintTest, TheFocusRectangleSurroundsTheCurrentCell) {
     grid->GotoCell(1, 2);
-    const Picture without = Render(false);
-    const Picture with = Render(true);
+    const GridPicture without = Render(false);
+    const GridPicture with = Render(true);
     // Cell (1, 2): x 75..149, y 40..59; the mark lies inside its right and
     // bottom edges.
     int changedOnEdge = 0;
