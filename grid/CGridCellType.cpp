@@ -83,6 +83,10 @@ bool CGridCellType::MayOverflow(const CGridCell& cell) {
            cell.HasMask(CGridCell::kAlignment) && (cell.GetAlignment() & CGridCell::kAlignLeft);
 }
 
+bool CGridCellType::IsHighlighted(int selected, bool current) const {
+    return selected != 0 || (current && (m_grid.Sheet().m_nCurrentCellStyle & 2));
+}
+
 void CGridCellType::DrawBackground(wxDC& dc, const wxRect& rect, const wxColour& colour) {
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(colour));
@@ -187,7 +191,7 @@ void CGridCellType::DrawCellText(wxDC& dc, const wxRect& rect, int offset, int, 
     if (cell.GetFont() != nullptr) {
         dc.SetFont(*cell.GetFont());
     }
-    const bool highlighted = selected != 0 || (current && (sheet.m_nCurrentCellStyle & 2));
+    const bool highlighted = IsHighlighted(selected, current);
     const wxColour back = highlighted ? cell.GetHighlightBackColour() : cell.GetBackColour();
     dc.SetTextForeground(highlighted ? cell.GetHighlightTextColour() : cell.GetTextColour());
     DrawBackground(dc, rect, back);

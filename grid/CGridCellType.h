@@ -97,6 +97,9 @@ class CGridCellType {
     // True when the cell's text may run on into its neighbours: left
     // aligned, no style, not joined.
     static bool MayOverflow(const CGridCell& cell);
+    // True when a cell is drawn in its highlight colours: selected, or the
+    // current cell with the sheet's current-cell highlight on.
+    bool IsHighlighted(int selected, bool current) const;
 
     CSheetGrid& m_grid;
     bool m_bEditable = true;

@@ -14,6 +14,7 @@
 #include "CGridHScrollBar.h"
 #include "CGridHintWnd.h"
 #include "CGridLayoutRects.h"
+#include "CGridSideArrowsType.h"
 #include "CGridSideHeading.h"
 #include "CGridTabBar.h"
 #include "CGridTopHeading.h"
@@ -38,11 +39,12 @@ CSheetGrid::CSheetGrid()
     : m_highlightPen(SystemPen(wxSYS_COLOUR_BTNHIGHLIGHT)),
       m_shadowPen(SystemPen(wxSYS_COLOUR_BTNSHADOW)) {
     AddCellType(std::make_unique<CGridCellType>(*this));
-    // The drop list, check box and side arrows types keep their indices;
-    // until they are registered, cells naming them use the normal type.
-    for (int index = kDropListCellType; index <= kSideArrowsCellType; ++index) {
+    // The drop list and check box types keep their indices; until they are
+    // registered, cells naming them use the normal type.
+    for (int index = kDropListCellType; index < kSideArrowsCellType; ++index) {
         m_cellTypes.Reserve();
     }
+    AddCellType(std::make_unique<CGridSideArrowsType>(*this));
     SetSheetCount(1);
     Bind(wxEVT_SIZE, &CSheetGrid::OnSize, this);
     Bind(wxEVT_PAINT, &CSheetGrid::OnPaint, this);
