@@ -3,7 +3,6 @@
 #include <wx/dcmemory.h>
 #include <wx/settings.h>
 
-#include "CGridCellArea.h"
 #include "CSheetGrid.h"
 #include "GridTestWindow.h"
 
@@ -16,7 +15,7 @@ const wxColour kGridLine(0xDC, 0xDC, 0xDC);
 // A rendering of a whole cell area, read pixel by pixel.
 class Picture {
   public:
-    explicit Picture(const wxBitmap& bitmap) : m_image(bitmap.ConvertToImage()) {}
+    explicit Picture(const wxImage& image) : m_image(image) {}
     wxColour At(int x, int y) const {
         return wxColour(m_image.GetRed(x, y), m_image.GetGreen(x, y), m_image.GetBlue(x, y));
     }
@@ -43,22 +42,11 @@ class GridPaintTest : public testing::Test {
   protected:
     void SetUp() override {
         grid = new TestableGrid();
-        window.Attach(*grid);
-        grid->SetColumnCount(6, true);
-        grid->SetRowCount(10, true);
-        for (CGridColumnEntry& column : grid->Sheet().m_columns) {
-            column.m_pDefaultCell->SetTextColour(kBlack);
-            column.m_pDefaultCell->SetBackColour(kWhite);
-        }
+        window.AttachBlackOnWhite(*grid);
     }
 
     Picture Render(bool withFocus = false) const {
-        auto* area = static_cast<CGridCellArea*>(grid->GetPartWindow(CSheetGrid::kCellAreaId));
-        wxBitmap bitmap(area->GetClientSize());
-        wxMemoryDC dc(bitmap);
-        area->RenderAll(dc, withFocus);
-        dc.SelectObject(wxNullBitmap);
-        return Picture(bitmap);
+        return Picture(GridTestWindow::RenderCells(*grid, withFocus));
     }
 
     GridTestWindow window;
@@ -83,7 +71,7 @@ TEST_F(GridPaintTest, AHeadingCellHasARaisedEdge) {
         wxMemoryDC dc(bitmap);
         grid->CellTypeOf(heading).Draw(dc, wxRect(0, 0, 75, 20), 0, -1, heading, 0, false);
     }
-    const Picture picture(bitmap);
+    const Picture picture(bitmap.ConvertToImage());
     EXPECT_EQ(picture.At(0, 0), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT));
     EXPECT_EQ(picture.At(30, 0), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT));
     EXPECT_EQ(picture.At(74, 19), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW));

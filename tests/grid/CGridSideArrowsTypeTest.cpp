@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "CGridCellArea.h"
 #include "CGridSideArrowsType.h"
 #include "CSheetGrid.h"
 #include "GridTestWindow.h"
@@ -91,12 +90,8 @@ class GridSideArrowsTypeTest : public testing::Test {
 
     void SetUp() override {
         grid = new ArrowsGrid();
-        window.Attach(*grid);
-        grid->SetColumnCount(6, true);
-        grid->SetRowCount(10, true);
+        window.AttachBlackOnWhite(*grid);
         for (CGridColumnEntry& column : grid->Sheet().m_columns) {
-            column.m_pDefaultCell->SetTextColour(kBlack);
-            column.m_pDefaultCell->SetBackColour(kWhite);
             column.m_pDefaultCell->SetHighlightTextColour(kHighlightText);
             column.m_pDefaultCell->SetHighlightBackColour(kHighlightBack);
         }
@@ -110,15 +105,7 @@ class GridSideArrowsTypeTest : public testing::Test {
         grid->SetCell(column, row, cell);
     }
 
-    wxImage Render() const {
-        auto* area = static_cast<CGridCellArea*>(grid->GetPartWindow(CSheetGrid::kCellAreaId));
-        wxBitmap bitmap(area->GetClientSize());
-        {
-            wxMemoryDC dc(bitmap);
-            area->RenderAll(dc, false);
-        }
-        return bitmap.ConvertToImage();
-    }
+    wxImage Render() const { return GridTestWindow::RenderCells(*grid); }
 
     // The arrows of cell (1, 2) in the colour they are drawn in.
     Marks ArrowMarks(const wxColour& colour = kBlack) const {
