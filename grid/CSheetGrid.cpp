@@ -15,6 +15,7 @@
 #include "CGridHScrollBar.h"
 #include "CGridHintWnd.h"
 #include "CGridLayoutRects.h"
+#include "CGridSideArrowsType.h"
 #include "CGridSideHeading.h"
 #include "CGridTabBar.h"
 #include "CGridTopHeading.h"
@@ -44,6 +45,12 @@ CSheetGrid::CSheetGrid()
     m_cellTypes.Reserve();
     AddCellType(std::make_unique<CGridCheckBoxType>(*this));
     m_cellTypes.Reserve();
+    // The drop list and check box types keep their indices; until they are
+    // registered, cells naming them use the normal type.
+    for (int index = kDropListCellType; index < kSideArrowsCellType; ++index) {
+        m_cellTypes.Reserve();
+    }
+    AddCellType(std::make_unique<CGridSideArrowsType>(*this));
     SetSheetCount(1);
     Bind(wxEVT_SIZE, &CSheetGrid::OnSize, this);
     Bind(wxEVT_PAINT, &CSheetGrid::OnPaint, this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "CGridCellArea.h"
 #include "CSheetGrid.h"
 #include "GuiTest.h"
 
@@ -115,6 +117,29 @@ class GridTestWindow {
         grid->SetRowCount(rows, true);
         grid->log.clear();
         return grid;
+    }
+
+    // Attaches `grid` with 6 columns of 75 and 10 rows of 20, every
+    // column's cells in black on white.
+    void AttachBlackOnWhite(TestableGrid& grid) const {
+        Attach(grid);
+        grid.SetColumnCount(6, true);
+        grid.SetRowCount(10, true);
+        for (CGridColumnEntry& column : grid.Sheet().m_columns) {
+            column.m_pDefaultCell->SetTextColour(*wxBLACK);
+            column.m_pDefaultCell->SetBackColour(*wxWHITE);
+        }
+    }
+
+    // What the grid's cell area draws, with or without the focus mark.
+    static wxImage RenderCells(CSheetGrid& grid, bool withFocus = false) {
+        auto* area = static_cast<CGridCellArea*>(grid.GetPartWindow(CSheetGrid::kCellAreaId));
+        wxBitmap bitmap(area->GetClientSize());
+        {
+            wxMemoryDC dc(bitmap);
+            area->RenderAll(dc, withFocus);
+        }
+        return bitmap.ConvertToImage();
     }
 
     wxFrame* frame;
