@@ -99,8 +99,6 @@ class CGridCellType {
     static bool MayOverflow(const CGridCell& cell);
     // True when a cell is drawn in the highlight colours: selected, or the
     // current cell while the sheet's current-cell style asks for it.
-    // True when a cell is drawn in its highlight colours: selected, or the
-    // current cell with the sheet's current-cell highlight on.
     bool IsHighlighted(int selected, bool current) const;
 
     CSheetGrid& m_grid;

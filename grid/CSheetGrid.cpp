@@ -40,16 +40,10 @@ CSheetGrid::CSheetGrid()
     : m_highlightPen(SystemPen(wxSYS_COLOUR_BTNHIGHLIGHT)),
       m_shadowPen(SystemPen(wxSYS_COLOUR_BTNSHADOW)) {
     AddCellType(std::make_unique<CGridCellType>(*this));
-    // The drop list and side arrows types keep their indices; until they
-    // are registered, cells naming them use the normal type.
+    // The drop list type keeps its index; until it is registered, cells
+    // naming it use the normal type.
     m_cellTypes.Reserve();
     AddCellType(std::make_unique<CGridCheckBoxType>(*this));
-    m_cellTypes.Reserve();
-    // The drop list and check box types keep their indices; until they are
-    // registered, cells naming them use the normal type.
-    for (int index = kDropListCellType; index < kSideArrowsCellType; ++index) {
-        m_cellTypes.Reserve();
-    }
     AddCellType(std::make_unique<CGridSideArrowsType>(*this));
     SetSheetCount(1);
     Bind(wxEVT_SIZE, &CSheetGrid::OnSize, this);

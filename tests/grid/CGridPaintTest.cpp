@@ -13,29 +13,6 @@ const wxColour kWhite(255, 255, 255);
 const wxColour kBlack(0, 0, 0);
 const wxColour kGridLine(0xDC, 0xDC, 0xDC);
 
-// A rendering of a whole cell area, read pixel by pixel.
-class Picture {
-  public:
-    explicit Picture(const wxImage& image) : m_image(image) {}
-    wxColour At(int x, int y) const {
-        return wxColour(m_image.GetRed(x, y), m_image.GetGreen(x, y), m_image.GetBlue(x, y));
-    }
-    // Pixels in the rectangle darker than mid grey: where text was drawn.
-    int DarkPixels(const wxRect& rect) const {
-        int dark = 0;
-        for (int y = rect.y; y < rect.GetBottom(); ++y) {
-            for (int x = rect.x; x < rect.GetRight(); ++x) {
-                const wxColour colour = At(x, y);
-                dark += colour.Red() + colour.Green() + colour.Blue() < 3 * 128 ? 1 : 0;
-            }
-        }
-        return dark;
-    }
-
-  private:
-    wxImage m_image;
-};
-
 }  // namespace
 
 // A grid of 6 columns of 75 and 10 rows of 20, in black on white.
@@ -47,14 +24,7 @@ class GridPaintTest : public testing::Test {
     }
 
     GridPicture Render(bool withFocus = false) const {
-        auto* area = static_cast<CGridCellArea*>(grid->GetPartWindow(CSheetGrid::kCellAreaId));
-        wxBitmap bitmap(area->GetClientSize());
-        wxMemoryDC dc(bitmap);
-        area->RenderAll(dc, withFocus);
-        dc.SelectObject(wxNullBitmap);
-        return GridPicture(bitmap);
-    Picture Render(bool withFocus = false) const {
-        return Picture(GridTestWindow::RenderCells(*grid, withFocus));
+        return GridPicture(GridTestWindow::RenderCells(*grid, withFocus));
     }
 
     GridTestWindow window;
@@ -80,7 +50,6 @@ TEST_F(GridPaintTest, AHeadingCellHasARaisedEdge) {
         grid->CellTypeOf(heading).Draw(dc, wxRect(0, 0, 75, 20), 0, -1, heading, 0, false);
     }
     const GridPicture picture(bitmap);
-    const Picture picture(bitmap.ConvertToImage());
     EXPECT_EQ(picture.At(0, 0), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT));
     EXPECT_EQ(picture.At(30, 0), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT));
     EXPECT_EQ(picture.At(74, 19), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW));

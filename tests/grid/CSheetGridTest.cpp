@@ -252,8 +252,9 @@ TEST_F(SheetGridTest, ColumnWidthGoesThroughTheShownCellsTypesAndTheNotification
 TEST_F(SheetGridTest, CellTypeLookupFallsBackToTheNormalType) {
     CGridCell cell;
     EXPECT_EQ(grid->CellTypeOf(cell).GetIndex(), CSheetGrid::kNormalCellType);
-    cell.SetCellTypeIndex(CSheetGrid::kCheckBoxCellType);
-    EXPECT_EQ(grid->CellTypeOf(cell).GetName(), "Normal Cell Type (default)");
+    cell.SetCellTypeIndex(CSheetGrid::kDropListCellType);
+    EXPECT_EQ(grid->CellTypeOf(cell).GetName(), "Normal Cell Type (default)")
+        << "a kept index without its type";
     cell.SetCellTypeIndex(99);
     EXPECT_EQ(grid->CellTypeOf(cell).GetIndex(), CSheetGrid::kNormalCellType);
 }

@@ -9,6 +9,7 @@
 class GridPicture {
   public:
     explicit GridPicture(const wxBitmap& bitmap) : m_image(bitmap.ConvertToImage()) {}
+    explicit GridPicture(const wxImage& image) : m_image(image) {}
 
     wxColour At(int x, int y) const {
         return wxColour(m_image.GetRed(x, y), m_image.GetGreen(x, y), m_image.GetBlue(x, y));
