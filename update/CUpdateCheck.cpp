@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "ArchiveInstall.h"
+#include "FileBlocks.h"
 #include "PathText.h"
 #include "Sha256File.h"
 #include "TraceLog.h"
@@ -24,28 +25,15 @@ constexpr char kManifestName[] = "Vantrel_Version.txt";
 // when it cannot be read.
 bool ReadFileText(const std::string& path, std::uint64_t limit, std::string& text,
                   std::string& reason) {
-    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!file.IsOpen()) {
-        reason = path + ": " + std::strerror(errno);
-        return false;
-    }
     text.clear();
-    char buffer[65536];
-    while (text.size() < limit) {
-        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            reason = path + ": " + std::strerror(errno);
-            return false;
-        }
-        if (count == 0) {
-            break;
-        }
-        text.append(buffer, static_cast<size_t>(count));
+    const bool read = ReadFileBlocks(path, [&text, limit](std::string_view block) {
+        text.append(block);
+        return text.size() < limit;
+    });
+    if (!read) {
+        reason = path + ": " + std::strerror(errno);
     }
-    return true;
+    return read;
 }
 
 // The signature a usable download begins with: a ZIP archive ("PK") or a
