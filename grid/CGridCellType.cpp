@@ -319,6 +319,17 @@ void CGridCellType::Draw(wxDC& dc, const wxRect& rect, int column, int row, cons
     }
 }
 
+void CGridCellType::Print(wxDC& dc, const wxRect& rect, int column, int row, const CGridCell& cell,
+                          int selected, bool current) {
+    m_bPrinting = true;
+    Draw(dc, rect, column, row, cell, selected, current);
+    m_bPrinting = false;
+}
+
+int CGridCellType::Scaled(int size) const {
+    return m_bPrinting ? static_cast<int>(size * m_dPrintScale + 0.5) : size;
+}
+
 wxString CGridCellType::GetName() const {
     return "Normal Cell Type (default)";
 }

@@ -29,6 +29,9 @@ class CGridCellType {
     bool IsEditable() const { return m_bEditable; }
     bool UsesLabel() const { return m_bUseLabel; }
     bool AllowsOverflow() const { return m_bOverflow; }
+    // Sizes the type adds are multiplied by this when printing.
+    double GetPrintScale() const { return m_dPrintScale; }
+    void SetPrintScale(double scale) { m_dPrintScale = scale; }
 
     // Draws the bitmap at the left of `rect` on the back colour; the width
     // it took, margins included.
@@ -63,6 +66,11 @@ class CGridCellType {
     // selected), current is true for the current cell (row).
     virtual void Draw(wxDC& dc, const wxRect& rect, int column, int row, const CGridCell& cell,
                       int selected, bool current);
+    // Draws the cell for a printer: as Draw, with the sizes that the type
+    // itself adds (margins, buttons, marks) times the print scale and the
+    // screen-only details in their printed form.
+    virtual void Print(wxDC& dc, const wxRect& rect, int column, int row, const CGridCell& cell,
+                       int selected, bool current);
     // Draws the current cell's focus mark; 0 lets the grid draw its own.
     virtual int DrawFocus(wxDC& dc, const wxRect& rect, int column, int row);
     virtual void OnFocusGained(int column, int row, const CGridCell& cell);
@@ -92,6 +100,10 @@ class CGridCellType {
     static constexpr int kStyleLabel = 0x8;
 
   protected:
+    // True while the type draws for a printer (inside Print).
+    bool IsPrinting() const { return m_bPrinting; }
+    // A size the type adds, in printer units while printing.
+    int Scaled(int size) const;
     // The text the cell shows: its label or its display text.
     std::string ShownText(const CGridCell& cell) const;
     // True when the cell's text may run on into its neighbours: left
@@ -105,7 +117,9 @@ class CGridCellType {
     bool m_bEditable = true;
     bool m_bUseLabel = false;
     bool m_bOverflow = true;
+    double m_dPrintScale = 1.0;
 
   private:
+    bool m_bPrinting = false;
     int m_nIndex = -1;
 };
