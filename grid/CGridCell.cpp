@@ -137,6 +137,13 @@ void CGridCell::SetText(const std::string& text) {
     m_nDataType = kTypeText;
 }
 
+void CGridCell::SetTypedText(const std::string& text, short dataType) {
+    SetText(text);
+    if (dataType >= kTypeNumber && dataType <= kTypeCurrency) {
+        SetDataType(dataType);
+    }
+}
+
 std::optional<std::string> CGridCell::GetDisplayText() const {
     if (!HasMask(kText)) {
         return std::nullopt;

@@ -111,6 +111,9 @@ class CGridCell {
     // An empty text clears the text bit; any other text sets it and makes
     // the cell a text cell.
     void SetText(const std::string& text);
+    // Text typed into a cell of `dataType`: a number, date or currency cell
+    // keeps its data type and reads the text as such; others become text.
+    void SetTypedText(const std::string& text, short dataType);
     // The text as stored (empty when not set).
     const std::string& GetText() const { return m_strText; }
     // The text as shown: for data type 2 built from the number and the

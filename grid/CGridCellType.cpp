@@ -14,6 +14,7 @@
 #include "CGridGeometry.h"
 #include "CSheetGrid.h"
 #include "DisplayText.h"
+#include "TextWrap.h"
 
 namespace {
 
@@ -47,26 +48,6 @@ int SideWidth(uint16_t style, uint16_t thin, uint16_t medium, uint16_t thick) {
     return (style & thin) ? 1 : 0;
 }
 
-// The text broken at blanks into lines no wider than `width` (a word wider
-// than that stands on a line of its own); line breaks in the text are kept.
-std::vector<wxString> WrapWords(wxDC& dc, const wxString& text, int width) {
-    std::vector<wxString> lines;
-    for (const wxString& paragraph : wxSplit(text, '\n', '\0')) {
-        wxString line;
-        for (const wxString& word : wxSplit(paragraph, ' ', '\0')) {
-            const wxString longer = line.empty() ? word : line + " " + word;
-            if (!line.empty() && dc.GetTextExtent(longer).x > width) {
-                lines.push_back(line);
-                line = word;
-            } else {
-                line = longer;
-            }
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 }  // namespace
 
 CGridCellType::~CGridCellType() = default;
@@ -81,6 +62,10 @@ std::string CGridCellType::ShownText(const CGridCell& cell) const {
 bool CGridCellType::MayOverflow(const CGridCell& cell) {
     return cell.GetCellTypeStyle() == 0 && !cell.HasMask(CGridCell::kJoin) &&
            cell.HasMask(CGridCell::kAlignment) && (cell.GetAlignment() & CGridCell::kAlignLeft);
+}
+
+bool CGridCellType::LetsTextRunOn(const CGridCell& cell) const {
+    return m_grid.Sheet().m_bTextOverflow && m_bOverflow && MayOverflow(cell);
 }
 
 bool CGridCellType::IsHighlighted(int selected, bool current) const {
@@ -298,7 +283,7 @@ int CGridCellType::GetOverflowOffset(wxDC& dc, int column, int row, int& sourceC
 void CGridCellType::Draw(wxDC& dc, const wxRect& rect, int column, int row, const CGridCell& cell,
                          int selected, bool current) {
     wxRect inner;
-    const bool overflow = m_grid.Sheet().m_bTextOverflow && m_bOverflow && MayOverflow(cell);
+    const bool overflow = LetsTextRunOn(cell);
     if (overflow && ShownText(cell).empty()) {
         int source = -1;
         const int offset = GetOverflowOffset(dc, column, row, source, cell);

@@ -29,6 +29,10 @@ class CGridCellType {
     bool IsEditable() const { return m_bEditable; }
     bool UsesLabel() const { return m_bUseLabel; }
     bool AllowsOverflow() const { return m_bOverflow; }
+    // True when the cell's text may run on into empty cells to its right:
+    // the sheet lets text overflow, the type does, and the cell is left
+    // aligned, without style and not joined.
+    bool LetsTextRunOn(const CGridCell& cell) const;
     // Sizes the type adds are multiplied by this when printing.
     double GetPrintScale() const { return m_dPrintScale; }
     void SetPrintScale(double scale) { m_dPrintScale = scale; }

@@ -55,11 +55,7 @@ bool CGridFind::ReplaceIn(int column, int row) {
     if (m_source.GetCell(column, row, cell) != 0 || !m_matcher.Matches(cell.GetText())) {
         return false;
     }
-    const short dataType = cell.GetDataType();
-    cell.SetText(m_matcher.Replace(cell.GetText(), m_strReplacement));
-    if (dataType != CGridCell::kTypeText) {
-        cell.SetDataType(dataType);
-    }
+    cell.SetTypedText(m_matcher.Replace(cell.GetText(), m_strReplacement), cell.GetDataType());
     return m_source.SetCell(column, row, cell) == 0;
 }
 

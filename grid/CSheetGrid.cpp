@@ -135,6 +135,7 @@ void CSheetGrid::CreateParts() {
     m_pVScrollBar = new CGridVScrollBar(this, kVScrollBarId);
     m_pHScrollBar = new CGridHScrollBar(this, kHScrollBarId);
     m_pHintWnd = new CGridHintWnd(this);
+    CreateEditors();
     m_pCellArea->SetDoubleBuffering(m_bDoubleBuffering);
     for (wxScrollBar* bar :
          {static_cast<wxScrollBar*>(m_pVScrollBar), static_cast<wxScrollBar*>(m_pHScrollBar)}) {

@@ -31,6 +31,9 @@
 class wxTextCtrl;
 class wxScrollEvent;
 class CGridCellArea;
+class CGridEdit;
+class CGridEditBase;
+class CGridMaskEdit;
 class CGridCellPainter;
 class CGridCornerButton;
 class CGridHeading;
@@ -248,6 +251,34 @@ class CSheetGrid : public wxWindow {
     int SetDoubleBuffering(bool buffered);
     bool IsDoubleBuffered() const { return m_bDoubleBuffering; }
 
+    // StartEdit answers.
+    static constexpr int kEditStarted = 0;
+    static constexpr int kEditNotStarted = 1;
+    static constexpr int kEditMoveRefused = 2;
+
+    // Opens the editor over a cell (a heading cell in its heading), moving
+    // the current cell there first; a first character above 0 is typed
+    // into it. kEditNotStarted while an edit runs, for a cell that is not
+    // editable, read-only or refused by AllowEditStart; kEditMoveRefused
+    // when the move to the cell is refused.
+    int StartEdit(int column, int row, int firstCharacter);
+    // Ends the edit: unless cancelled the text is written to the cell;
+    // continuing moves on to (nextColumn, nextRow), wrapped at the ends,
+    // and edits there. 0 when AllowEditEnd keeps the edit open, else 1.
+    int EndEdit(const std::string& text, bool cancelled, bool continueEdit, int nextColumn,
+                int nextRow);
+    bool IsEditing() const { return m_bEditing; }
+    int GetEditColumn() const { return m_nEditColumn; }
+    int GetEditRow() const { return m_nEditRow; }
+    // The editor of the edit under way, null outside an edit.
+    wxTextCtrl* GetActiveEditor() const { return m_pEditor; }
+    // The built-in editor with that control identifier (the default or the
+    // masked one), null for another identifier.
+    wxTextCtrl* GetEditor(int id) const;
+    // An edit whose editor loses the focus to a window outside the grid is
+    // cancelled instead of written.
+    int SetCancelEditOnLeaving(bool cancel);
+
     // Computes where the parts of the grid go (into the sheet's layout),
     // asks the AdjustLayout notification, and keeps the view in its limits.
     void AdjustLayout();
@@ -373,8 +404,29 @@ class CSheetGrid : public wxWindow {
     friend class CGridSideHeading;
     friend class CGridCornerButton;
     friend class CGridPart;
+    friend class CGridEditBase;
 
     void CreateParts();
+    void CreateEditors();
+    // A cell an editor can be opened over: a data cell or a heading cell.
+    bool IsEditableCell(int column, int row) const;
+    wxWindow* EditWindowFor(int column, int row) const;
+    // StartEdit without the check for an edit under way: moving on chains
+    // edits without leaving the editing state in between.
+    int BeginEditAt(int column, int row, int firstCharacter);
+    void ShowEditor(wxTextCtrl& editor, const wxRect& rect, int firstCharacter);
+    // Leaves the editing state before an editor opened; kEditNotStarted.
+    int StopEditing();
+    // Whether the edited text, written into a column with an empty cell to
+    // its right, runs on past the column and so needs the grid repainted.
+    bool TextRunsOnPastColumn(int column, int row, const std::string& text);
+    // Where moving on from the edited cell lands: past a joined range,
+    // wrapped around the ends.
+    void MoveOnTarget(int& column, int& row);
+    // The editor of edit number `edit` lost the focus to `newFocus` (null:
+    // to no window of ours); nothing happens when that edit is over.
+    void EndEditOnFocusLost(CGridEditBase& editor, unsigned edit, wxWindow* newFocus,
+                            bool cancelled, bool continueEdit, int nextColumn, int nextRow);
     // Moves the child windows to the sheet's layout.
     void MoveParts();
     // The parts show what changed since the last applied change.
@@ -446,4 +498,14 @@ class CSheetGrid : public wxWindow {
     CGridVScrollBar* m_pVScrollBar = nullptr;
     CGridHScrollBar* m_pHScrollBar = nullptr;
     CGridHintWnd* m_pHintWnd = nullptr;
+
+    // The edit under way: the cell as read at its start and the editor.
+    bool m_bEditing = false;
+    unsigned m_nEditNumber = 0;  // counts the edits started
+    int m_nEditColumn = -1;
+    int m_nEditRow = -1;
+    CGridCell m_editCell;
+    wxTextCtrl* m_pEditor = nullptr;
+    CGridEdit* m_pDefaultEditor = nullptr;
+    CGridMaskEdit* m_pMaskEditor = nullptr;
 };
