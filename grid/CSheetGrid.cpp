@@ -144,6 +144,7 @@ void CSheetGrid::CreateParts() {
               wxEVT_SCROLL_THUMBRELEASE}) {
             bar->Bind(type, &CSheetGrid::OnScrollBar, this);
         }
+        bar->Bind(wxEVT_RIGHT_DOWN, &CSheetGrid::OnScrollBarRightDown, this);
     }
 }
 
@@ -707,6 +708,18 @@ int CSheetGrid::OpenPopupMenu(int column, int row, int section, const wxPoint& p
     m_nMenuRow = row;
     m_nMenuSection = section;
     return PopupMenu(&m_popupMenu, position) ? 0 : kMenuDidNotOpen;
+}
+
+void CSheetGrid::OnScrollBarRightDown(wxMouseEvent& event) {
+    const CGridSheet& sheet = Sheet();
+    auto* bar = static_cast<wxWindow*>(event.GetEventObject());
+    if (!sheet.m_bPopupMenu) {
+        event.Skip();
+        return;
+    }
+    const int section = bar == m_pVScrollBar ? kSectionVScrollBar : kSectionHScrollBar;
+    OpenPopupMenu(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, section,
+                  event.GetPosition() + bar->GetPosition());
 }
 
 void CSheetGrid::OnMenu(wxCommandEvent& event) {
