@@ -144,7 +144,9 @@ void CSheetGrid::CreateParts() {
               wxEVT_SCROLL_THUMBRELEASE}) {
             bar->Bind(type, &CSheetGrid::OnScrollBar, this);
         }
-        bar->Bind(wxEVT_RIGHT_DOWN, &CSheetGrid::OnScrollBarRightDown, this);
+        // The toolkit keeps the scroll bars' button presses to itself; a right
+        // press reaches the grid as a context menu request.
+        bar->Bind(wxEVT_CONTEXT_MENU, &CSheetGrid::OnScrollBarContextMenu, this);
     }
 }
 
@@ -710,7 +712,7 @@ int CSheetGrid::OpenPopupMenu(int column, int row, int section, const wxPoint& p
     return PopupMenu(&m_popupMenu, position) ? 0 : kMenuDidNotOpen;
 }
 
-void CSheetGrid::OnScrollBarRightDown(wxMouseEvent& event) {
+void CSheetGrid::OnScrollBarContextMenu(wxContextMenuEvent& event) {
     const CGridSheet& sheet = Sheet();
     auto* bar = static_cast<wxWindow*>(event.GetEventObject());
     if (!sheet.m_bPopupMenu) {
@@ -718,8 +720,11 @@ void CSheetGrid::OnScrollBarRightDown(wxMouseEvent& event) {
         return;
     }
     const int section = bar == m_pVScrollBar ? kSectionVScrollBar : kSectionHScrollBar;
-    OpenPopupMenu(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, section,
-                  event.GetPosition() + bar->GetPosition());
+    // The request from the keyboard comes without a place: the menu opens
+    // under the mouse.
+    const wxPoint screen =
+        event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition();
+    OpenPopupMenu(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, section, ScreenToClient(screen));
 }
 
 void CSheetGrid::OnMenu(wxCommandEvent& event) {

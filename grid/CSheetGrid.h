@@ -449,7 +449,7 @@ class CSheetGrid : public wxWindow {
     // the cells along the edges of the shown range.
     void TellCellTypesOfView(bool viewMoved);
     void TellCellTypeOfView(int column, int row);
-    void OnScrollBarRightDown(wxMouseEvent& event);
+    void OnScrollBarContextMenu(wxContextMenuEvent& event);
     // Computes where the parts go, without touching the view.
     void PlaceParts();
     void KeepViewInLimits();
