@@ -362,6 +362,7 @@ int CGridCellArea::PageRows(bool down) const {
 
 void CGridCellArea::OnKeyDown(wxKeyEvent& event) {
     CGridSheet& sheet = m_grid.Sheet();
+    const CSheetGrid::InputScope input(m_grid, event);
     int key = event.GetKeyCode();
     const CGridCellPool::Lease cell = m_grid.m_cellPool.Borrow();
     m_grid.GetCell(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, *cell);
@@ -439,6 +440,7 @@ int CGridCellArea::KeyFlags(const wxMouseEvent& event) const {
 
 void CGridCellArea::OnLeftDown(wxMouseEvent& event) {
     CGridSheet& sheet = m_grid.Sheet();
+    const CSheetGrid::InputScope input(m_grid, event);
     SetFocus();
     if (!HasCapture()) {
         CaptureMouse();
@@ -496,6 +498,7 @@ void CGridCellArea::OnLeftUp(wxMouseEvent& event) {
 
 void CGridCellArea::OnRightDown(wxMouseEvent& event) {
     CGridSheet& sheet = m_grid.Sheet();
+    const CSheetGrid::InputScope input(m_grid, event);
     SetFocus();
     m_bRightPressed = true;
     sheet.m_nMouseActivity = CSheetGrid::kMouseRightPress;
@@ -544,6 +547,7 @@ void CGridCellArea::OnDoubleClick(wxMouseEvent& event) {
 }
 
 void CGridCellArea::OnMotion(wxMouseEvent& event) {
+    const CSheetGrid::InputScope input(m_grid, event);
     UpdateHint(event.GetPosition());
     int column = -1;
     int row = -1;

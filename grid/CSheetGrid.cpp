@@ -145,6 +145,9 @@ void CSheetGrid::CreateParts() {
               wxEVT_SCROLL_THUMBRELEASE}) {
             bar->Bind(type, &CSheetGrid::OnScrollBar, this);
         }
+        // The toolkit keeps the scroll bars' button presses to itself; a right
+        // press reaches the grid as a context menu request.
+        bar->Bind(wxEVT_CONTEXT_MENU, &CSheetGrid::OnScrollBarContextMenu, this);
     }
 }
 
@@ -708,6 +711,21 @@ int CSheetGrid::OpenPopupMenu(int column, int row, int section, const wxPoint& p
     m_nMenuRow = row;
     m_nMenuSection = section;
     return PopupMenu(&m_popupMenu, position) ? 0 : kMenuDidNotOpen;
+}
+
+void CSheetGrid::OnScrollBarContextMenu(wxContextMenuEvent& event) {
+    const CGridSheet& sheet = Sheet();
+    auto* bar = static_cast<wxWindow*>(event.GetEventObject());
+    if (!sheet.m_bPopupMenu) {
+        event.Skip();
+        return;
+    }
+    const int section = bar == m_pVScrollBar ? kSectionVScrollBar : kSectionHScrollBar;
+    // The request from the keyboard comes without a place: the menu opens
+    // under the mouse.
+    const wxPoint screen =
+        event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition();
+    OpenPopupMenu(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, section, ScreenToClient(screen));
 }
 
 void CSheetGrid::OnMenu(wxCommandEvent& event) {

@@ -11,6 +11,7 @@
 // first.
 
 #include <wx/dnd.h>
+#include <wx/kbdstate.h>
 #include <wx/menu.h>
 #include <wx/window.h>
 
@@ -208,6 +209,24 @@ class CSheetGrid : public wxWindow {
     // their heading); false when it is not shown.
     bool GetCellRect(int column, int row, wxRect& rect);
     CGridSelection& GetSelection();
+    // With multiple selection on, the mouse and the keys select blocks of
+    // cells (Shift extends, Ctrl adds or toggles) and NotifySelectionChanged
+    // reports each change.
+    int EnableMultipleSelection(bool enable);
+
+    // While alive, the grid takes Shift and Ctrl from the key or mouse event
+    // being handled rather than from the keyboard's state now.
+    class InputScope {
+      public:
+        InputScope(CSheetGrid& grid, const wxKeyboardState& state);
+        ~InputScope();
+        InputScope(const InputScope&) = delete;
+        InputScope& operator=(const InputScope&) = delete;
+
+      private:
+        CSheetGrid& m_grid;
+        int m_nPreviousModifiers;
+    };
     // Columns may be moved by dragging their top heading.
     int EnableColumnDragging(bool enable);
     // Hints while the vertical (horizontal) thumb is dragged.
@@ -457,6 +476,32 @@ class CSheetGrid : public wxWindow {
     int JumpOverJoin(int column, int row, bool movingRow, bool forward);
     int MoveCurrentCell(int column, int row, bool askDataSource);
     void ApplyChange();
+    // Whether moves go through the selection object; the one place that
+    // decides it.
+    bool SelectionFollowsMoves() const;
+    bool IsShiftHeld() const;
+    bool IsControlHeld() const;
+    // Tells the selection of a move of the current cell from (fromColumn,
+    // fromRow) to (column, row), as the mouse activity and the keys held
+    // make it: a new block, an extended one, or a toggled cell.
+    void TellSelectionOfMove(int fromColumn, int fromRow, int column, int row);
+    // The last block's moving cell goes to (column, row); without a block
+    // one starts at (fromColumn, fromRow) first.
+    void ExtendSelection(int fromColumn, int fromRow, int column, int row);
+    // Every block goes; a block of the one cell starts.
+    void RestartSelection(int column, int row);
+    // Repaints `before` and the range of the block numbered `block`, and
+    // reports that block.
+    void ReportSelectionChange(const CGridRange& before, int block);
+    // Unless the mouse is busy or Shift or Ctrl is held, keyboard moves
+    // start again from the anchor of the last block. True when the current
+    // cell moved there.
+    bool ReturnToSelectionAnchor();
+    // Cell types hear of the current cell, and, when the view moved, of
+    // the cells along the edges of the shown range.
+    void TellCellTypesOfView(bool viewMoved);
+    void TellCellTypeOfView(int column, int row);
+    void OnScrollBarContextMenu(wxContextMenuEvent& event);
     // Computes where the parts go, without touching the view.
     void PlaceParts();
     void KeepViewInLimits();
@@ -484,6 +529,8 @@ class CSheetGrid : public wxWindow {
     int m_nMenuColumn = -1;  // where the popup menu was last opened
     int m_nMenuRow = -1;
     int m_nMenuSection = 0;
+    // wxMOD_ bits of the key or mouse event being handled; -1 outside one.
+    int m_nInputModifiers = -1;
     CGridCellPool m_cellPool;  // working cells for the operations that read and write
     bool m_bRedrawEnabled = true;
     bool m_bDoubleBuffering = false;

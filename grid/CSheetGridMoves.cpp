@@ -43,6 +43,12 @@ int CSheetGrid::JumpOverJoin(int column, int row, bool movingRow, bool forward) 
 int CSheetGrid::GotoCell(int column, int row) {
     const CGridSheet& sheet = Sheet();
     if (column == sheet.m_nPendingColumn && row == sheet.m_nPendingRow) {
+        // Shift+click on the current cell draws the block back to it; a
+        // plain or Ctrl click there selects (or toggles) it as on any cell.
+        if (SelectionFollowsMoves() && IsDataCell(column, row) &&
+            (IsShiftHeld() || sheet.m_nMouseActivity == kMouseLeftPress)) {
+            TellSelectionOfMove(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, column, row);
+        }
         return 0;
     }
     if (!IsDataCell(column, row)) {
@@ -52,9 +58,15 @@ int CSheetGrid::GotoCell(int column, int row) {
     return MoveCurrentCell(column, row, true);
 }
 
+// Answers 0 for a move to where the current cell already is; when it got
+// there by returning to the selection's anchor, that move is applied.
 int CSheetGrid::GotoColumn(int column) {
     const CGridSheet& sheet = Sheet();
+    const bool returned = ReturnToSelectionAnchor();
     if (column == sheet.m_nPendingColumn) {
+        if (returned) {
+            ApplyChange();
+        }
         return 0;
     }
     if (sheet.ColumnCount() == 0) {
@@ -73,7 +85,11 @@ int CSheetGrid::GotoColumn(int column) {
 
 int CSheetGrid::GotoRow(int row) {
     CGridSheet& sheet = Sheet();
+    const bool returned = ReturnToSelectionAnchor();
     if (row == sheet.m_nPendingRow) {
+        if (returned) {
+            ApplyChange();
+        }
         return 0;
     }
     if (sheet.m_nRowCount == 0) {
@@ -164,6 +180,11 @@ void CSheetGrid::ApplyChange() {
     CGridSheet& sheet = Sheet();
     const int oldColumn = sheet.m_nPreviousCurrentColumn;
     const int oldRow = sheet.m_nPreviousCurrentRow;
+    const bool moved = sheet.m_nPendingColumn != oldColumn || sheet.m_nPendingRow != oldRow;
+    if (moved && SelectionFollowsMoves() &&
+        IsDataCell(sheet.m_nPendingColumn, sheet.m_nPendingRow)) {
+        TellSelectionOfMove(oldColumn, oldRow, sheet.m_nPendingColumn, sheet.m_nPendingRow);
+    }
     const int oldLeftColumn = sheet.m_nPreviousLeftColumn;
     const int oldTopRow = sheet.m_nPreviousTopRow;
     const int newColumn = sheet.m_nCurrentColumn = sheet.m_nPendingColumn;
@@ -206,9 +227,51 @@ void CSheetGrid::ApplyChange() {
             CellTypeOf(cell).OnFocusGained(newColumn, newRow, cell);
         }
     }
+    TellCellTypesOfView(newLeftColumn != oldLeftColumn || newTopRow != oldTopRow);
     if (sheet.m_bReady) {
         UpdateParts(oldLeftColumn, oldTopRow, oldColumn, oldRow);
     }
+}
+
+void CSheetGrid::TellCellTypesOfView(bool viewMoved) {
+    const CGridSheet& sheet = Sheet();
+    TellCellTypeOfView(sheet.m_nCurrentColumn, sheet.m_nCurrentRow);
+    if (!viewMoved) {
+        return;
+    }
+    const CGridGeometry geometry(sheet);
+    const std::vector<int> rows = geometry.ShownRows();
+    const std::vector<int> columns = geometry.ShownColumns();
+    if (rows.empty() || columns.empty()) {
+        return;
+    }
+    const int top = rows.front();
+    const int bottom = rows.back();
+    const int left = columns.front();
+    const int right = columns.back();
+    for (const int column : columns) {
+        TellCellTypeOfView(column, top);
+        if (bottom != top) {
+            TellCellTypeOfView(column, bottom);
+        }
+    }
+    for (const int row : rows) {
+        if (row != top && row != bottom) {
+            TellCellTypeOfView(left, row);
+            if (right != left) {
+                TellCellTypeOfView(right, row);
+            }
+        }
+    }
+}
+
+void CSheetGrid::TellCellTypeOfView(int column, int row) {
+    if (!IsDataCell(column, row)) {
+        return;
+    }
+    const CGridCellPool::Lease cell = m_cellPool.Borrow();
+    GetCell(column, row, *cell);
+    CellTypeOf(*cell).OnViewChanged(column, row, *cell);
 }
 
 // Keeps the top row and left column between the locked count and the
