@@ -20,8 +20,8 @@ int CSheetGrid::EnableMultipleSelection(bool enable) {
 }
 
 bool CSheetGrid::SelectionFollowsMoves() const {
-    // An in-place edit keeps the selection as it is: add that test here.
-    return Sheet().m_bMultipleSelection;
+    // An in-place edit keeps the selection as it is.
+    return Sheet().m_bMultipleSelection && !m_bEditing;
 }
 
 bool CSheetGrid::IsShiftHeld() const {
