@@ -29,6 +29,8 @@
 #include "CGridResourceList.h"
 #include "CGridSheet.h"
 
+class wxFindDialogEvent;
+class wxFindReplaceDialog;
 class wxTextCtrl;
 class wxScrollEvent;
 class CGridCellArea;
@@ -298,6 +300,13 @@ class CSheetGrid : public wxWindow {
     // cancelled instead of written.
     int SetCancelEditOnLeaving(bool cancel);
 
+    // The find-and-replace dialog the grid answers (none by default): its
+    // find, replace and replace-all requests act on the current sheet from
+    // the current cell; closing it makes the grid forget it. Not owned.
+    void SetFindDialog(wxFindReplaceDialog* dialog);
+    // Searches run along the rows instead of down the columns.
+    int SetSearchAcross(bool across);
+
     // Computes where the parts of the grid go (into the sheet's layout),
     // asks the AdjustLayout notification, and keeps the view in its limits.
     void AdjustLayout();
@@ -427,6 +436,10 @@ class CSheetGrid : public wxWindow {
 
     void CreateParts();
     void CreateEditors();
+    void OnFindDialog(wxFindDialogEvent& event);
+    // The grid column that shows a column of the sheet's data source; -1
+    // for none.
+    int GridColumnOf(int dataSourceColumn) const;
     // A cell an editor can be opened over: a data cell or a heading cell.
     bool IsEditableCell(int column, int row) const;
     wxWindow* EditWindowFor(int column, int row) const;
@@ -545,6 +558,9 @@ class CSheetGrid : public wxWindow {
     CGridVScrollBar* m_pVScrollBar = nullptr;
     CGridHScrollBar* m_pHScrollBar = nullptr;
     CGridHintWnd* m_pHintWnd = nullptr;
+
+    wxFindReplaceDialog* m_pFindDialog = nullptr;
+    bool m_bSearchAcross = false;
 
     // The edit under way: the cell as read at its start and the editor.
     bool m_bEditing = false;
