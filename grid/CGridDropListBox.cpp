@@ -1,0 +1,127 @@
+#include "CGridDropListBox.h"
+
+#include <wx/arrstr.h>
+
+namespace {
+
+wxArrayString ToArray(const std::vector<std::string>& choices) {
+    wxArrayString items;
+    for (const std::string& choice : choices) {
+        items.Add(wxString::FromUTF8(choice));
+    }
+    return items;
+}
+
+}  // namespace
+
+CGridDropListBox::CGridDropListBox(wxWindow* cellArea, const wxRect& rect,
+                                   const std::vector<std::string>& choices, const wxFont& font,
+                                   Owner& owner)
+    : wxListBox(cellArea, wxID_ANY, rect.GetPosition(), rect.GetSize(), ToArray(choices),
+                wxLB_SINGLE | wxLB_NEEDED_SB | wxBORDER_SIMPLE),
+      m_pOwner(&owner) {
+    SetFont(font);
+    Bind(wxEVT_SET_FOCUS, &CGridDropListBox::OnSetFocus, this);
+    Bind(wxEVT_KILL_FOCUS, &CGridDropListBox::OnKillFocus, this);
+    Bind(wxEVT_LEFT_DOWN, &CGridDropListBox::OnLeftDown, this);
+    Bind(wxEVT_MOTION, &CGridDropListBox::OnMotion, this);
+    Bind(wxEVT_LEFT_UP, &CGridDropListBox::OnLeftUp, this);
+    Bind(wxEVT_KEY_DOWN, &CGridDropListBox::OnKeyDown, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CGridDropListBox::OnCaptureLost, this);
+}
+
+CGridDropListBox::~CGridDropListBox() {
+    LetMouseGo();
+}
+
+void CGridDropListBox::Detach() {
+    m_pOwner = nullptr;
+    LetMouseGo();
+    Hide();
+}
+
+void CGridDropListBox::LetMouseGo() {
+    if (HasCapture()) {
+        ReleaseMouse();
+    }
+}
+
+void CGridDropListBox::Dismiss() {
+    if (Owner* owner = m_pOwner) {
+        owner->OnListDismissed();
+    }
+}
+
+int CGridDropListBox::ItemAt(const wxPoint& point) const {
+    if (!wxRect(GetClientSize()).Contains(point)) {
+        return -1;
+    }
+    const int item = HitTest(point);
+    return item == wxNOT_FOUND ? -1 : item;
+}
+
+void CGridDropListBox::OnSetFocus(wxFocusEvent& event) {
+    if (IsOpen() && !HasCapture()) {
+        CaptureMouse();
+    }
+    event.Skip();
+}
+
+void CGridDropListBox::OnKillFocus(wxFocusEvent& event) {
+    LetMouseGo();
+    Dismiss();
+    event.Skip();
+}
+
+void CGridDropListBox::OnCaptureLost(wxMouseCaptureLostEvent&) {
+    // Another application took the mouse; the list stays open until it
+    // loses the focus or the user answers it.
+}
+
+void CGridDropListBox::OnLeftDown(wxMouseEvent& event) {
+    if (!wxRect(GetSize()).Contains(event.GetPosition())) {
+        Dismiss();
+        return;
+    }
+    if (const int item = ItemAt(event.GetPosition()); item >= 0) {
+        SetSelection(item);
+    }
+    event.Skip();
+}
+
+void CGridDropListBox::OnMotion(wxMouseEvent& event) {
+    // Dragging over the items (also on from the press that opened the
+    // list) moves the choice along.
+    if (const int item = ItemAt(event.GetPosition()); event.LeftIsDown() && item >= 0) {
+        SetSelection(item);
+    }
+    event.Skip();
+}
+
+void CGridDropListBox::OnLeftUp(wxMouseEvent& event) {
+    const int item = ItemAt(event.GetPosition());
+    if (item >= 0 && item == GetSelection() && m_pOwner != nullptr) {
+        m_pOwner->OnListChoice(item);
+        return;
+    }
+    event.Skip();
+}
+
+void CGridDropListBox::OnKeyDown(wxKeyEvent& event) {
+    switch (event.GetKeyCode()) {
+        case WXK_ESCAPE:
+            Dismiss();
+            break;
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER:
+            if (GetSelection() != wxNOT_FOUND && m_pOwner != nullptr) {
+                m_pOwner->OnListChoice(GetSelection());
+            } else {
+                Dismiss();
+            }
+            break;
+        default:
+            event.Skip();
+            break;
+    }
+}
