@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr bool kHoldsTheMouse = false;
+
 wxArrayString ToArray(const std::vector<std::string>& choices) {
     wxArrayString items;
     for (const std::string& choice : choices) {
@@ -26,7 +28,8 @@ CGridDropListBox::CGridDropListBox(wxWindow* cellArea, const wxRect& rect,
     Bind(wxEVT_LEFT_DOWN, &CGridDropListBox::OnLeftDown, this);
     Bind(wxEVT_MOTION, &CGridDropListBox::OnMotion, this);
     Bind(wxEVT_LEFT_UP, &CGridDropListBox::OnLeftUp, this);
-    Bind(wxEVT_KEY_DOWN, &CGridDropListBox::OnKeyDown, this);
+    // The native list acts on Enter itself: the keys are taken before it.
+    Bind(wxEVT_CHAR_HOOK, &CGridDropListBox::OnKeyDown, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CGridDropListBox::OnCaptureLost, this);
 }
 
@@ -61,7 +64,7 @@ int CGridDropListBox::ItemAt(const wxPoint& point) const {
 }
 
 void CGridDropListBox::OnSetFocus(wxFocusEvent& event) {
-    if (IsOpen() && !HasCapture()) {
+    if (IsOpen() && !HasCapture() && kHoldsTheMouse) {
         CaptureMouse();
     }
     event.Skip();

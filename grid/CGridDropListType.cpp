@@ -227,7 +227,7 @@ bool CGridDropListType::OnMouseMove(int, int, const wxPoint& point, int keyFlags
 
 bool CGridDropListType::OnKeyDown(int column, int row, int& key) {
     const bool enter = key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
-    if (!enter && !(key == WXK_DOWN && wxGetKeyState(WXK_CONTROL))) {
+    if (!enter && !(key == WXK_DOWN && wxGetMouseState().ControlDown())) {
         return false;
     }
     OpenList(column, row);
@@ -286,6 +286,10 @@ void CGridDropListType::OpenList(int column, int row) {
     const wxFont* cellFont = cell.GetFont() != nullptr ? cell.GetFont() : m_grid.GetDefaultFont();
     const wxFont font =
         cellFont != nullptr ? *cellFont : wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    // The press that opened the list leaves the mouse to it.
+    if (area->HasCapture()) {
+        area->ReleaseMouse();
+    }
     m_pListBox = new CGridDropListBox(
         area, ListRect(cellRect, static_cast<int>(choices.size()), font), choices, font, *this);
     m_pListBox->SetFocus();
