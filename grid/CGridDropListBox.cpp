@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr bool kHoldsTheMouse = false;
-
 wxArrayString ToArray(const std::vector<std::string>& choices) {
     wxArrayString items;
     for (const std::string& choice : choices) {
@@ -30,23 +28,13 @@ CGridDropListBox::CGridDropListBox(wxWindow* cellArea, const wxRect& rect,
     Bind(wxEVT_LEFT_UP, &CGridDropListBox::OnLeftUp, this);
     // The native list acts on Enter itself: the keys are taken before it.
     Bind(wxEVT_CHAR_HOOK, &CGridDropListBox::OnKeyDown, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CGridDropListBox::OnCaptureLost, this);
-}
-
-CGridDropListBox::~CGridDropListBox() {
-    LetMouseGo();
+    // The native list reports Enter itself as a double click.
+    Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { TakeOrDismiss(); });
 }
 
 void CGridDropListBox::Detach() {
     m_pOwner = nullptr;
-    LetMouseGo();
     Hide();
-}
-
-void CGridDropListBox::LetMouseGo() {
-    if (HasCapture()) {
-        ReleaseMouse();
-    }
 }
 
 void CGridDropListBox::Dismiss() {
@@ -64,28 +52,18 @@ int CGridDropListBox::ItemAt(const wxPoint& point) const {
 }
 
 void CGridDropListBox::OnSetFocus(wxFocusEvent& event) {
-    if (IsOpen() && !HasCapture() && kHoldsTheMouse) {
-        CaptureMouse();
-    }
+    // The native list chooses its first item when it gets the focus; the
+    // list opens with nothing chosen, so that Enter alone closes it.
+    CallAfter([this] { SetSelection(wxNOT_FOUND); });
     event.Skip();
 }
 
 void CGridDropListBox::OnKillFocus(wxFocusEvent& event) {
-    LetMouseGo();
     Dismiss();
     event.Skip();
 }
 
-void CGridDropListBox::OnCaptureLost(wxMouseCaptureLostEvent&) {
-    // Another application took the mouse; the list stays open until it
-    // loses the focus or the user answers it.
-}
-
 void CGridDropListBox::OnLeftDown(wxMouseEvent& event) {
-    if (!wxRect(GetSize()).Contains(event.GetPosition())) {
-        Dismiss();
-        return;
-    }
     if (const int item = ItemAt(event.GetPosition()); item >= 0) {
         SetSelection(item);
     }
@@ -110,6 +88,14 @@ void CGridDropListBox::OnLeftUp(wxMouseEvent& event) {
     event.Skip();
 }
 
+void CGridDropListBox::TakeOrDismiss() {
+    if (GetSelection() != wxNOT_FOUND && m_pOwner != nullptr) {
+        m_pOwner->OnListChoice(GetSelection());
+    } else {
+        Dismiss();
+    }
+}
+
 void CGridDropListBox::OnKeyDown(wxKeyEvent& event) {
     switch (event.GetKeyCode()) {
         case WXK_ESCAPE:
@@ -117,11 +103,7 @@ void CGridDropListBox::OnKeyDown(wxKeyEvent& event) {
             break;
         case WXK_RETURN:
         case WXK_NUMPAD_ENTER:
-            if (GetSelection() != wxNOT_FOUND && m_pOwner != nullptr) {
-                m_pOwner->OnListChoice(GetSelection());
-            } else {
-                Dismiss();
-            }
+            TakeOrDismiss();
             break;
         default:
             event.Skip();

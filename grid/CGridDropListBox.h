@@ -6,9 +6,9 @@
 #include <vector>
 
 // The list a drop-list cell opens below itself: a bordered list box in the
-// grid's cell area. While it has the focus it holds the mouse, so that a
-// click anywhere else closes it. It reports what the user did to its owner
-// and never closes itself: the owner destroys it.
+// grid's cell area. A click anywhere else takes its focus away, which closes
+// it. It reports what the user did to its owner and never closes itself:
+// the owner destroys it.
 class CGridDropListBox : public wxListBox {
   public:
     // What the list tells the cell type that opened it.
@@ -24,9 +24,8 @@ class CGridDropListBox : public wxListBox {
 
     CGridDropListBox(wxWindow* cellArea, const wxRect& rect,
                      const std::vector<std::string>& choices, const wxFont& font, Owner& owner);
-    ~CGridDropListBox() override;
 
-    // The list says nothing more to its owner, lets the mouse go and hides;
+    // The list says nothing more to its owner and hides;
     // it is then only waiting to be destroyed.
     void Detach();
     bool IsOpen() const { return m_pOwner != nullptr; }
@@ -38,11 +37,11 @@ class CGridDropListBox : public wxListBox {
     void OnMotion(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
-    void OnCaptureLost(wxMouseCaptureLostEvent& event);
-    void LetMouseGo();
     // The item under a point of the list, or -1.
     int ItemAt(const wxPoint& point) const;
     void Dismiss();
+    // Enter: the chosen item is taken; without one the list closes.
+    void TakeOrDismiss();
 
     Owner* m_pOwner;
 };

@@ -227,7 +227,7 @@ bool CGridDropListType::OnMouseMove(int, int, const wxPoint& point, int keyFlags
 
 bool CGridDropListType::OnKeyDown(int column, int row, int& key) {
     const bool enter = key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
-    if (!enter && !(key == WXK_DOWN && wxGetMouseState().ControlDown())) {
+    if (!enter && !(key == WXK_DOWN && wxGetKeyState(WXK_CONTROL))) {
         return false;
     }
     OpenList(column, row);

@@ -117,11 +117,23 @@ class DropListTypeTest : public testing::Test {
 
     // Presses a key on whatever has the focus (`receiver`), waiting until
     // it came up again.
-    void PressKey(wxWindow* receiver, int key, int modifiers = wxMOD_NONE) {
+    void PressKey(wxWindow* receiver, int key) {
         EXPECT_TRUE(receiver->HasFocus()) << "key " << key;
         RealPointer::EventWatch up(wxEVT_KEY_UP);
-        pointer.Simulator().Char(key, modifiers);
+        pointer.Simulator().Char(key);
         EXPECT_TRUE(YieldUntil([&] { return up.seen; })) << "key " << key;
+        YieldPending();
+    }
+
+    // Ctrl+Down as a user types it: Ctrl held until Down was handled.
+    void PressCtrlDown(wxWindow* receiver) {
+        {
+            RealPointer::EventWatch down(wxEVT_KEY_DOWN);
+            pointer.Simulator().KeyDown(WXK_CONTROL);
+            EXPECT_TRUE(YieldUntil([&] { return down.seen; }));
+        }
+        PressKey(receiver, WXK_DOWN);
+        pointer.Simulator().KeyUp(WXK_CONTROL);
         YieldPending();
     }
 
@@ -199,13 +211,14 @@ TEST_F(DropListTypeTest, EnterAndCtrlDownOpenTheListAndEnterTakesTheChoice) {
     PressKey(List(), WXK_ESCAPE);
     ASSERT_TRUE(ClosedAndFocusBack());
 
-    PressKey(Cells(), WXK_DOWN, wxMOD_CONTROL);
+    PressCtrlDown(Cells());
     ASSERT_TRUE(YieldUntil([this] { return List() != nullptr && List()->HasFocus(); }));
     EXPECT_EQ(grid->GetCurrentRow(), kRow) << "Ctrl+Down did not move on";
     grid->log.clear();
     PressKey(List(), WXK_DOWN);
     PressKey(List(), WXK_DOWN);
-    ASSERT_TRUE(YieldUntil([this] { return List()->GetSelection() == 1; }));
+    ASSERT_TRUE(YieldUntil([this] { return List()->GetSelection() == 1; }))
+        << List()->GetSelection();
     PressKey(List(), WXK_RETURN);
     ASSERT_TRUE(ClosedAndFocusBack());
     EXPECT_EQ(grid->log, (std::vector<std::string>{"Index 1 1 1 1", "Allow 1 1 1 Green in cell Red",
@@ -266,7 +279,7 @@ TEST_F(DropListTypeTest, AReadOnlyCellOpensNothing) {
     MakeDropList(kColumn, kRow, 0, true);
     ClickButton();
     PressKey(Cells(), WXK_RETURN);
-    PressKey(Cells(), WXK_DOWN, wxMOD_CONTROL);
+    PressCtrlDown(Cells());
     EXPECT_EQ(List(), nullptr);
     EXPECT_EQ(Openings(), 0);
 }
@@ -274,7 +287,8 @@ TEST_F(DropListTypeTest, AReadOnlyCellOpensNothing) {
 TEST_F(DropListTypeTest, TheListStaysInsideTheCellAreaNearItsRightAndBottomEdges) {
     grid->SetRowCount(40, true);
     const int column = grid->GetColumnCount() - 1;
-    grid->SetColumnWidth(column, 85);
+    grid->SetColumnWidth(column, 80);
+    YieldPending();
     const int row = grid->GetBottomRow() - 1;
     const wxSize area = Cells()->GetClientSize();
     MakeDropList(column, row, 0, false);
