@@ -286,9 +286,10 @@ TEST_F(DropListTypeTest, AReadOnlyCellOpensNothing) {
 
 TEST_F(DropListTypeTest, TheListStaysInsideTheCellAreaNearItsRightAndBottomEdges) {
     grid->SetRowCount(40, true);
-    const int column = grid->GetColumnCount() - 1;
-    grid->SetColumnWidth(column, 80);
     YieldPending();
+    // The last column ends 5 pixels short of the area's right edge.
+    const int column = grid->GetColumnCount() - 1;
+    grid->SetColumnWidth(column, Cells()->GetClientSize().x - 75 * column - 5);
     const int row = grid->GetBottomRow() - 1;
     const wxSize area = Cells()->GetClientSize();
     MakeDropList(column, row, 0, false);
