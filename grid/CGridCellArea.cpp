@@ -23,10 +23,10 @@ constexpr int kWheelNotch = 120;
 constexpr int kDragStepMilliseconds = 30;
 
 // Key-state bits passed with mouse events.
-constexpr int kKeyLeftButton = 0x1;
-constexpr int kKeyRightButton = 0x2;
-constexpr int kKeyShift = 0x4;
-constexpr int kKeyControl = 0x8;
+constexpr int kKeyLeftButton = CGridCellType::kKeyLeftButton;
+constexpr int kKeyRightButton = CGridCellType::kKeyRightButton;
+constexpr int kKeyShift = CGridCellType::kKeyShift;
+constexpr int kKeyControl = CGridCellType::kKeyControl;
 
 }  // namespace
 

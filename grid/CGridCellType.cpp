@@ -72,6 +72,11 @@ bool CGridCellType::IsHighlighted(int selected, bool current) const {
     return selected != 0 || (current && (m_grid.Sheet().m_nCurrentCellStyle & 2));
 }
 
+bool CGridCellType::PressExtendsSelection() const {
+    const CGridSheet& sheet = m_grid.Sheet();
+    return sheet.m_bMultipleSelection && (sheet.m_nMouseKeyFlags & (kKeyShift | kKeyControl));
+}
+
 void CGridCellType::DrawBackground(wxDC& dc, const wxRect& rect, const wxColour& colour) {
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(colour));

@@ -103,6 +103,12 @@ class CGridCellType {
     static constexpr int kStyleEndEllipsis = 0x4;
     static constexpr int kStyleLabel = 0x8;
 
+    // Key-state bits passed with mouse moves (and kept for the last press).
+    static constexpr int kKeyLeftButton = 0x1;
+    static constexpr int kKeyRightButton = 0x2;
+    static constexpr int kKeyShift = 0x4;
+    static constexpr int kKeyControl = 0x8;
+
   protected:
     // True while the type draws for a printer (inside Print).
     bool IsPrinting() const { return m_bPrinting; }
@@ -116,6 +122,9 @@ class CGridCellType {
     // True when a cell is drawn in the highlight colours: selected, or the
     // current cell while the sheet's current-cell style asks for it.
     bool IsHighlighted(int selected, bool current) const;
+    // True when the last press, with Shift or Ctrl held, adds to a
+    // multiple selection rather than acting on the cell.
+    bool PressExtendsSelection() const;
 
     CSheetGrid& m_grid;
     bool m_bEditable = true;

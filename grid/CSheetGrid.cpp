@@ -11,6 +11,7 @@
 #include "CGridCellAttachment.h"
 #include "CGridCheckBoxType.h"
 #include "CGridCornerButton.h"
+#include "CGridDropListType.h"
 #include "CGridGeometry.h"
 #include "CGridHScrollBar.h"
 #include "CGridHintWnd.h"
@@ -40,9 +41,7 @@ CSheetGrid::CSheetGrid()
     : m_highlightPen(SystemPen(wxSYS_COLOUR_BTNHIGHLIGHT)),
       m_shadowPen(SystemPen(wxSYS_COLOUR_BTNSHADOW)) {
     AddCellType(std::make_unique<CGridCellType>(*this));
-    // The drop list type keeps its index; until it is registered, cells
-    // naming it use the normal type.
-    m_cellTypes.Reserve();
+    AddCellType(std::make_unique<CGridDropListType>(*this));
     AddCellType(std::make_unique<CGridCheckBoxType>(*this));
     AddCellType(std::make_unique<CGridSideArrowsType>(*this));
     SetSheetCount(1);

@@ -12,6 +12,7 @@
 #include "CGridCheckBoxType.h"
 #include "GridPicture.h"
 #include "GridTestWindow.h"
+#include "RealPointer.h"
 
 namespace {
 
@@ -99,32 +100,10 @@ class CheckBoxTypeTest : public testing::Test {
 
     // Moves the real pointer to `point` of the cell area and waits until the
     // cell area has seen it there.
-    void PointAt(const wxPoint& point) {
-        wxPoint seen(-1, -1);
-        const auto track = [&seen](wxMouseEvent& event) {
-            seen = event.GetPosition();
-            event.Skip();
-        };
-        Cells()->Bind(wxEVT_MOTION, track);
-        simulator.MouseMove(Cells()->ClientToScreen(point));
-        EXPECT_TRUE(YieldUntil([&] { return seen == point; }))
-            << "the pointer never reached " << point.x << ", " << point.y;
-        Cells()->Unbind(wxEVT_MOTION, track);
-    }
+    void PointAt(const wxPoint& point) { pointer.MoveTo(Cells(), point); }
 
     // A real click at `point`, waited for until the button is up again.
-    void ClickAt(const wxPoint& point) {
-        PointAt(point);
-        bool released = false;
-        const auto up = [&released](wxMouseEvent& event) {
-            released = true;
-            event.Skip();
-        };
-        Cells()->Bind(wxEVT_LEFT_UP, up);
-        simulator.MouseClick();
-        EXPECT_TRUE(YieldUntil([&] { return released; })) << "the click never arrived";
-        Cells()->Unbind(wxEVT_LEFT_UP, up);
-    }
+    void ClickAt(const wxPoint& point) { pointer.ClickAt(Cells(), point); }
 
     // Clicks the label of the check box cell, which makes it current and
     // gives the cell area the focus, and leaves the pointer there.
@@ -145,7 +124,7 @@ class CheckBoxTypeTest : public testing::Test {
         };
         Cells()->Bind(wxEVT_CHAR, seen);
         for (int typed = 1; typed <= count; ++typed) {
-            simulator.Char(' ');
+            pointer.Simulator().Char(' ');
             EXPECT_TRUE(YieldUntil([&] { return arrived == typed; })) << "space " << typed;
         }
         Cells()->Unbind(wxEVT_CHAR, seen);
@@ -168,7 +147,7 @@ class CheckBoxTypeTest : public testing::Test {
 
     GridTestWindow window;
     CheckBoxGrid* grid = nullptr;
-    wxUIActionSimulator simulator;
+    RealPointer pointer;
 };
 
 TEST_F(CheckBoxTypeTest, IsRegisteredByNameAndNeitherEditsNorRunsOn) {
@@ -227,7 +206,7 @@ TEST_F(CheckBoxTypeTest, AClickInTheBoxTurnsItButAClickOnTheLabelDoesNot) {
 TEST_F(CheckBoxTypeTest, ADoubleClickInTheBoxTurnsItTwice) {
     MakeCheckBox(CGridCheckBoxType::kStyleThreeStates, false);
     PointAt(kBox.GetPosition() + wxPoint(5, 5));
-    simulator.MouseDblClick();
+    pointer.Simulator().MouseDblClick();
     EXPECT_TRUE(YieldUntil([this] { return Reports().size() >= 2; }));
     YieldPending();
     EXPECT_EQ(Reports(), (std::vector<std::string>{StateReport(1), StateReport(2)}));

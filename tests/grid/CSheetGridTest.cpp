@@ -252,9 +252,9 @@ TEST_F(SheetGridTest, ColumnWidthGoesThroughTheShownCellsTypesAndTheNotification
 TEST_F(SheetGridTest, CellTypeLookupFallsBackToTheNormalType) {
     CGridCell cell;
     EXPECT_EQ(grid->CellTypeOf(cell).GetIndex(), CSheetGrid::kNormalCellType);
-    cell.SetCellTypeIndex(CSheetGrid::kDropListCellType);
+    cell.SetCellTypeIndex(CSheetGrid::kSideArrowsCellType + 1);
     EXPECT_EQ(grid->CellTypeOf(cell).GetName(), "Normal Cell Type (default)")
-        << "a kept index without its type";
+        << "the first index past the built-in types";
     cell.SetCellTypeIndex(99);
     EXPECT_EQ(grid->CellTypeOf(cell).GetIndex(), CSheetGrid::kNormalCellType);
 }
