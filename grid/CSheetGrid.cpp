@@ -11,6 +11,7 @@
 #include "CGridCellAttachment.h"
 #include "CGridCheckBoxType.h"
 #include "CGridCornerButton.h"
+#include "CGridDropTarget.h"
 #include "CGridGeometry.h"
 #include "CGridHScrollBar.h"
 #include "CGridHintWnd.h"
@@ -67,6 +68,7 @@ int CSheetGrid::AttachToDialogItem(wxWindow* parent, int id) {
         return 0;
     }
     const long border = placeholder->GetWindowStyleFlag() & wxBORDER_MASK;
+    const wxLayoutDirection direction = placeholder->GetLayoutDirection();
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     if (!Create(placeholder->GetParent(), id, placeholder->GetPosition(), placeholder->GetSize(),
                 border | wxWANTS_CHARS | wxCLIP_CHILDREN | wxTAB_TRAVERSAL)) {
@@ -78,6 +80,7 @@ int CSheetGrid::AttachToDialogItem(wxWindow* parent, int id) {
     }
     placeholder->Destroy();
     CreateParts();
+    ApplyLayoutDirection(direction);
 
     const wxFont dialogFont = parent->GetFont();
     wxFont headingFont = dialogFont;
@@ -108,6 +111,7 @@ bool CSheetGrid::CreateInWindow(wxWindow* parent, int id, const wxPoint& positio
         return false;
     }
     CreateParts();
+    ApplyLayoutDirection(parent->GetLayoutDirection());
     const wxFont dialogFont = parent->GetFont();
     wxFont headingFont = dialogFont;
     headingFont.SetNumericWeight(dialogFont.GetNumericWeight() + kHeadingWeightIncrease);
@@ -136,6 +140,7 @@ void CSheetGrid::CreateParts() {
     m_pHScrollBar = new CGridHScrollBar(this, kHScrollBarId);
     m_pHintWnd = new CGridHintWnd(this);
     m_pCellArea->SetDoubleBuffering(m_bDoubleBuffering);
+    m_pCellArea->SetDropTarget(new CGridDropTarget(*this));
     for (wxScrollBar* bar :
          {static_cast<wxScrollBar*>(m_pVScrollBar), static_cast<wxScrollBar*>(m_pHScrollBar)}) {
         for (const wxEventTypeTag<wxScrollEvent>& type :
@@ -145,6 +150,20 @@ void CSheetGrid::CreateParts() {
             bar->Bind(type, &CSheetGrid::OnScrollBar, this);
         }
     }
+}
+
+void CSheetGrid::ApplyLayoutDirection(wxLayoutDirection direction) {
+    if (direction != wxLayout_RightToLeft || GetLayoutDirection() == wxLayout_RightToLeft) {
+        return;
+    }
+    SetLayoutDirection(direction);
+    for (int id = kCellAreaId; id <= kHScrollBarId; ++id) {
+        GetPartWindow(id)->SetLayoutDirection(direction);
+    }
+    m_pHintWnd->SetLayoutDirection(direction);
+    m_pTabBar->Refresh();
+    Refresh();
+    Update();
 }
 
 wxWindow* CSheetGrid::GetPartWindow(int id) const {
