@@ -2,6 +2,8 @@
 #include <wx/generic/printps.h>
 #include <wx/print.h>
 
+#include <limits>
+
 #include "CGridPrintout.h"
 #include "CSheetGrid.h"
 
@@ -9,6 +11,9 @@ bool CSheetGrid::Print(const wxPrintData& data, bool prompt) {
     CGridPrintout printout(*this);
     wxPrintDialogData dialogData(data);
     if (data.GetPrintMode() == wxPRINT_MODE_FILE && !prompt) {
+        // Every page the printout has: it stops after the last one.
+        dialogData.SetFromPage(1);
+        dialogData.SetToPage(std::numeric_limits<int>::max());
         wxPostScriptPrinter printer(&dialogData);
         return printer.Print(this, &printout, false);
     }
