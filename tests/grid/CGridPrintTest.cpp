@@ -116,12 +116,7 @@ TEST(GridPrintoutBands, SizesAreSplitIntoRunsThatFitAndAnOversizedOneStandsAlone
 
 TEST_F(GridPrintTest, PrintedSizesThatTheCellTypesAddGrowWithThePrintScale) {
     // A bitmap keeps a margin of twice the print scale.
-    wxBitmap red(8, 8);
-    {
-        wxMemoryDC dc(red);
-        dc.SetBackground(*wxRED_BRUSH);
-        dc.Clear();
-    }
+    const wxBitmap red = SolidBitmap(wxSize(8, 8), *wxRED);
     grid->SetCellBitmap(1, 1, grid->AddBitmap(red));
     const GridPicture bitmapCell = PrintCell(1, 1, 3.0, wxSize(100, 30));
     EXPECT_EQ(bitmapCell.At(6, 15), *wxRED);
