@@ -397,6 +397,12 @@ void CGridCellArea::OnKeyDown(wxKeyEvent& event) {
         case WXK_DOWN:
             m_grid.GotoRow(MovedBy(sheet.m_nCurrentRow, KeyStep(sheet.m_nRowCount)));
             break;
+        case WXK_F1:
+            if (!m_grid.ShowHelpForCell(sheet.m_nCurrentColumn, sheet.m_nCurrentRow,
+                                        CSheetGrid::kSectionCellArea)) {
+                event.Skip();
+            }
+            break;
         default:
             event.Skip();
             break;

@@ -89,6 +89,7 @@ int CGridCellType::DrawBitmap(wxDC& dc, const wxBitmap& bitmap, const wxRect& re
     if (!bitmap.IsOk() || bitmap.GetHeight() <= 0) {
         return 0;
     }
+    const int margin = Scaled(kBitmapMargin);
     const int room = rect.height - kBitmapMargins;
     wxBitmap shown = bitmap;
     int top = rect.y + (rect.height - bitmap.GetHeight()) / 2;
@@ -98,18 +99,18 @@ int CGridCellType::DrawBitmap(wxDC& dc, const wxBitmap& bitmap, const wxRect& re
         }
         const int width = std::max(1, bitmap.GetWidth() * room / bitmap.GetHeight());
         shown = wxBitmap(bitmap.ConvertToImage().Scale(width, room, wxIMAGE_QUALITY_HIGH));
-        top = rect.y + kBitmapMargin;
+        top = rect.y + margin;
     }
     const int width = std::min(shown.GetWidth(), rect.width - kBitmapMargins);
     if (width <= 0) {
         return 0;
     }
-    DrawBackground(dc, wxRect(rect.x, rect.y, width + 2 * kBitmapMargin, rect.height), backColour);
+    DrawBackground(dc, wxRect(rect.x, rect.y, width + 2 * margin, rect.height), backColour);
     if (width < shown.GetWidth()) {
         shown = shown.GetSubBitmap(wxRect(0, 0, width, shown.GetHeight()));
     }
-    dc.DrawBitmap(shown, rect.x + kBitmapMargin, top, true);
-    return 2 * kBitmapMargin + width;
+    dc.DrawBitmap(shown, rect.x + margin, top, true);
+    return 2 * margin + width;
 }
 
 void CGridCellType::DrawBorder(wxDC& dc, const wxRect& rect, wxRect& inner, const CGridCell& cell) {
@@ -194,7 +195,7 @@ void CGridCellType::DrawCellText(wxDC& dc, const wxRect& rect, int offset, int, 
         textRect.x += used;
         textRect.width -= used;
     }
-    const int margin = sheet.m_nTextMargin;
+    const int margin = Scaled(sheet.m_nTextMargin);
     const int style = cell.GetCellTypeStyle();
     const wxDCClipper clip(dc, rect);
     if (style & kStyleMultiLine) {
@@ -271,14 +272,16 @@ int CGridCellType::GetOverflowOffset(wxDC& dc, int column, int row, int& sourceC
     if (!type.AllowsOverflow() || !MayOverflow(*cell)) {
         return 0;
     }
+    // Widths in the units of `dc`: printer units while printing.
     const CGridGeometry geometry(sheet);
     int covered = 0;
     for (int between = source; between < column; ++between) {
-        covered += geometry.ColumnWidth(between);
+        covered += Scaled(geometry.ColumnWidth(between));
     }
-    wxSize best(geometry.ColumnWidth(source), geometry.RowHeight(row));
+    const int sourceWidth = Scaled(geometry.ColumnWidth(source));
+    wxSize best(sourceWidth, Scaled(geometry.RowHeight(row)));
     type.GetBestSize(dc, best, *cell);
-    if (best.x <= geometry.ColumnWidth(source) || best.x <= covered) {
+    if (best.x <= sourceWidth || best.x <= covered) {
         return 0;
     }
     sourceColumn = source;
@@ -314,6 +317,23 @@ void CGridCellType::Print(wxDC& dc, const wxRect& rect, int column, int row, con
     m_bPrinting = true;
     Draw(dc, rect, column, row, cell, selected, current);
     m_bPrinting = false;
+}
+
+void CGridCellType::DrawScaled(wxDC& dc, const wxRect& rect, int column, int row,
+                               const CGridCell& cell) {
+    const wxFont* font = cell.GetFont() != nullptr ? cell.GetFont() : m_grid.GetDefaultFont();
+    wxFont scaled = font != nullptr ? *font : dc.GetFont();
+    if (!scaled.IsOk()) {
+        scaled = *wxNORMAL_FONT;
+    }
+    // The text's height, with its padding, fills the rectangle.
+    scaled.SetPixelSize(wxSize(0, std::max(1, rect.height - kTextPaddingHeight)));
+    CGridCell shown = CGridCell::Blank();
+    shown.CopyFrom(cell);
+    shown.SetFont(&scaled);
+    wxRect inner;
+    DrawBorder(dc, rect, inner, shown);
+    DrawCellText(dc, inner, 0, column, row, shown, 0, false);
 }
 
 int CGridCellType::Scaled(int size) const {

@@ -75,6 +75,10 @@ class CGridCellType {
     // screen-only details in their printed form.
     virtual void Print(wxDC& dc, const wxRect& rect, int column, int row, const CGridCell& cell,
                        int selected, bool current);
+    // Draws the cell into `rect` of any size (a thumbnail, a zoomed view)
+    // with its font's height scaled to fit the rectangle's height.
+    virtual void DrawScaled(wxDC& dc, const wxRect& rect, int column, int row,
+                            const CGridCell& cell);
     // Draws the current cell's focus mark; 0 lets the grid draw its own.
     virtual int DrawFocus(wxDC& dc, const wxRect& rect, int column, int row);
     virtual void OnFocusGained(int column, int row, const CGridCell& cell);

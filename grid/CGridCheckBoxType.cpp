@@ -32,11 +32,6 @@ constexpr int kLabelPaddingHeight = 2;
 
 const wxColour kLightEdge(0xE1, 0xE1, 0xE1);
 
-// The side of the box a cell of `rect` shows.
-int BoxSize(const wxRect& rect) {
-    return std::min(rect.height - kBoxRoom, kLargestBox);
-}
-
 wxColour System(wxSystemColour colour) {
     return wxSystemSettings::GetColour(colour);
 }
@@ -106,28 +101,32 @@ const std::array<uint8_t, 16>& CGridCheckBoxType::GetTypeIdentifier() const {
     return kIdentifier;
 }
 
-wxRect CGridCheckBoxType::BoxRect(const wxRect& rect, const CGridCell& cell) {
+int CGridCheckBoxType::BoxSize(const wxRect& rect) const {
+    return std::min(rect.height - Scaled(kBoxRoom), Scaled(kLargestBox));
+}
+
+wxRect CGridCheckBoxType::BoxRect(const wxRect& rect, const CGridCell& cell) const {
     const int size = BoxSize(rect);
-    if (size <= kSmallestHiddenBox) {
+    if (size <= Scaled(kSmallestHiddenBox)) {
         return wxRect();
     }
     const int style = cell.GetCellTypeStyle();
     if (!(style & kStyleAligned)) {
-        const int width = (style & kStyleRound) ? size + 1 : size;
-        return wxRect(rect.x + kBoxInset, rect.y + (rect.height - size) / 2, width, size);
+        const int width = (style & kStyleRound) ? size + Scaled(1) : size;
+        return wxRect(rect.x + Scaled(kBoxInset), rect.y + (rect.height - size) / 2, width, size);
     }
     const uint16_t alignment = cell.HasMask(CGridCell::kAlignment) ? cell.GetAlignment() : 0;
-    int x = rect.x + kBoxInset;
+    int x = rect.x + Scaled(kBoxInset);
     if (alignment & CGridCell::kAlignCentre) {
         x = rect.x + (rect.width - size) / 2;
     } else if (alignment & CGridCell::kAlignRight) {
-        x = rect.x + rect.width - size - kFarBoxInset;
+        x = rect.x + rect.width - size - Scaled(kFarBoxInset);
     }
     int y = rect.y + (rect.height - size) / 2;
     if (alignment & CGridCell::kAlignTop) {
-        y = rect.y + kBoxInset;
+        y = rect.y + Scaled(kBoxInset);
     } else if (alignment & CGridCell::kAlignBottom) {
-        y = rect.y + rect.height - size - kFarBoxInset;
+        y = rect.y + rect.height - size - Scaled(kFarBoxInset);
     }
     return wxRect(x, y, size, size);
 }
@@ -182,7 +181,7 @@ void CGridCheckBoxType::Draw(wxDC& dc, const wxRect& rect, int column, int row,
     const int style = cell.GetCellTypeStyle();
     const wxRect box = BoxRect(rect, cell);
     if (!(style & kStyleAligned)) {
-        const int labelLeft = rect.x + BoxSize(rect) + kBoxRoom;
+        const int labelLeft = rect.x + BoxSize(rect) + Scaled(kBoxRoom);
         wxRect label = inner;
         label.SetLeft(std::max(inner.x, labelLeft));
         DrawCellText(dc, label, 0, column, row, cell, selected, current);
@@ -202,7 +201,7 @@ void CGridCheckBoxType::Draw(wxDC& dc, const wxRect& rect, int column, int row,
 
 void CGridCheckBoxType::DrawBox(wxDC& dc, const wxRect& box, int style, bool highlighted,
                                 bool patterned) {
-    const wxPen framePen(highlighted ? *wxWHITE : *wxBLACK);
+    const wxPen framePen(highlighted ? *wxWHITE : *wxBLACK, Scaled(1));
     dc.SetBrush(patterned ? m_patternBrush : *wxTRANSPARENT_BRUSH);
     if (style & kStyleRound) {
         dc.SetPen(framePen);
@@ -225,16 +224,16 @@ void CGridCheckBoxType::DrawBox(wxDC& dc, const wxRect& box, int style, bool hig
 }
 
 void CGridCheckBoxType::DrawMark(wxDC& dc, const wxRect& box, int style, const wxColour& colour) {
-    const bool thick = box.height >= kThickMarkBox;
-    dc.SetPen(wxPen(colour));
+    const bool thick = box.height >= Scaled(kThickMarkBox);
+    dc.SetPen(wxPen(colour, Scaled(1)));
     if (style & kStyleRound) {
         dc.SetBrush(wxBrush(colour));
-        dc.DrawEllipse(box.Deflate(2, 2));
+        dc.DrawEllipse(box.Deflate(Scaled(2), Scaled(2)));
         return;
     }
     // A pixel clear of the frame, which is two pixels deep for a
     // three-dimensional box.
-    const int inset = (style & (kStyleSunken | kStyleRaised)) ? 3 : 2;
+    const int inset = Scaled((style & (kStyleSunken | kStyleRaised)) ? 3 : 2);
     const wxRect room = box.Deflate(inset, inset);
     const int strokes = thick ? 2 : 1;
     for (int stroke = 0; stroke < strokes; ++stroke) {

@@ -27,8 +27,9 @@ class CGridCheckBoxType : public CGridCellType {
     explicit CGridCheckBoxType(CSheetGrid& grid);
 
     // Where the box of a cell in `rect` stands; an empty rectangle when the
-    // cell is too low for a box to be drawn.
-    static wxRect BoxRect(const wxRect& rect, const CGridCell& cell);
+    // cell is too low for a box to be drawn. Sizes are printer units while
+    // printing.
+    wxRect BoxRect(const wxRect& rect, const CGridCell& cell) const;
     // The state a cell holds: its number, 0 unless that is 0, 1 or 2.
     static int StateOf(const CGridCell& cell);
 
@@ -43,6 +44,8 @@ class CGridCheckBoxType : public CGridCellType {
     void GetBestSize(wxDC& dc, wxSize& size, const CGridCell& cell) override;
 
   private:
+    // The side of the box a cell of `rect` shows.
+    int BoxSize(const wxRect& rect) const;
     // Moves the state of the cell on, unless it is read-only; whether it did.
     bool AdvanceState(int column, int row);
     void DrawBox(wxDC& dc, const wxRect& box, int style, bool highlighted, bool patterned);

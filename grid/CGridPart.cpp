@@ -11,6 +11,21 @@ CGridPart::CGridPart(CSheetGrid& grid, int id, int section)
       m_grid(grid),
       m_nSection(section) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Bind(wxEVT_HELP, &CGridPart::OnHelp, this);
+}
+
+void CGridPart::OnHelp(wxHelpEvent& event) {
+    int column = m_grid.GetCurrentColumn();
+    int row = m_grid.GetCurrentRow();
+    const bool fromKeyboard = event.GetOrigin() == wxHelpEvent::Origin_Keyboard &&
+                              m_nSection == CSheetGrid::kSectionCellArea;
+    if (!fromKeyboard && !CellAt(ScreenToClient(event.GetPosition()), column, row)) {
+        event.Skip();
+        return;
+    }
+    if (!m_grid.ShowHelpForCell(column, row, m_nSection)) {
+        event.Skip();
+    }
 }
 
 std::optional<std::string> CGridPart::HintAt(const wxPoint& point) {

@@ -30,6 +30,9 @@ class CGridPart : public wxWindow {
     void UpdateHint(const wxPoint& point);
     // Opens the grid's popup menu for the cell at `point`, if it has one.
     void OpenMenuAt(int column, int row, const wxPoint& point);
+    // Context help over the part: the help the grid has for the cell
+    // under the help point (the current cell when asked from the keyboard).
+    void OnHelp(wxHelpEvent& event);
 
     CSheetGrid& m_grid;
 

@@ -51,6 +51,14 @@ void DrawArrow(wxDC& dc, int left, int top, bool pointsLeft) {
     }
 }
 
+// One arrow for a printer: a filled black triangle of `width` x `height`.
+void PrintArrow(wxDC& dc, int left, int top, int width, int height, bool pointsLeft) {
+    const int tip = pointsLeft ? left : left + width;
+    const int base = pointsLeft ? left + width : left;
+    const wxPoint corners[] = {{base, top}, {tip, top + height / 2}, {base, top + height}};
+    dc.DrawPolygon(3, corners);
+}
+
 }  // namespace
 
 CGridSideArrowsType::CGridSideArrowsType(CSheetGrid& grid) : CGridCellType(grid) {
@@ -65,18 +73,29 @@ void CGridSideArrowsType::Draw(wxDC& dc, const wxRect& rect, int, int, const CGr
     DrawBorder(dc, rect, inner, cell);
     const bool highlighted = IsHighlighted(selected, current);
     DrawBackground(dc, inner, highlighted ? cell.GetHighlightBackColour() : cell.GetBackColour());
-    if (rect.width < kLeastWidthForArrows || inner.IsEmpty()) {
+    if (rect.width < Scaled(kLeastWidthForArrows) || inner.IsEmpty()) {
         return;
     }
     const ArrowChoice choice = ChoiceOf(cell.GetCellTypeStyle());
-    const int width = choice.count * kArrowWidth;
+    const int arrowWidth = Scaled(kArrowWidth);
+    const int arrowHeight = Scaled(kArrowHeight);
+    const int width = choice.count * arrowWidth;
     const int left = inner.x + (inner.width - width) / 2;
-    const int top = inner.y + (inner.height - kArrowHeight) / 2;
+    const int top = inner.y + (inner.height - arrowHeight) / 2;
     const wxDCClipper clip(dc, inner);
     dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(highlighted ? cell.GetHighlightTextColour() : cell.GetTextColour()));
+    if (IsPrinting()) {
+        dc.SetBrush(*wxBLACK_BRUSH);
+    } else {
+        dc.SetBrush(wxBrush(highlighted ? cell.GetHighlightTextColour() : cell.GetTextColour()));
+    }
     for (int arrow = 0; arrow < choice.count; ++arrow) {
-        DrawArrow(dc, left + arrow * kArrowWidth, top, choice.pointsLeft);
+        const int arrowLeft = left + arrow * arrowWidth;
+        if (IsPrinting()) {
+            PrintArrow(dc, arrowLeft, top, arrowWidth, arrowHeight, choice.pointsLeft);
+        } else {
+            DrawArrow(dc, arrowLeft, top, choice.pointsLeft);
+        }
     }
 }
 

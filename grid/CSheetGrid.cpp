@@ -12,6 +12,7 @@
 #include "CGridCheckBoxType.h"
 #include "CGridCornerButton.h"
 #include "CGridDropListType.h"
+#include "CGridDropTarget.h"
 #include "CGridGeometry.h"
 #include "CGridHScrollBar.h"
 #include "CGridHintWnd.h"
@@ -66,6 +67,7 @@ int CSheetGrid::AttachToDialogItem(wxWindow* parent, int id) {
         return 0;
     }
     const long border = placeholder->GetWindowStyleFlag() & wxBORDER_MASK;
+    const wxLayoutDirection direction = placeholder->GetLayoutDirection();
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     if (!Create(placeholder->GetParent(), id, placeholder->GetPosition(), placeholder->GetSize(),
                 border | wxWANTS_CHARS | wxCLIP_CHILDREN | wxTAB_TRAVERSAL)) {
@@ -77,6 +79,7 @@ int CSheetGrid::AttachToDialogItem(wxWindow* parent, int id) {
     }
     placeholder->Destroy();
     CreateParts();
+    ApplyLayoutDirection(direction);
 
     const wxFont dialogFont = parent->GetFont();
     wxFont headingFont = dialogFont;
@@ -107,6 +110,7 @@ bool CSheetGrid::CreateInWindow(wxWindow* parent, int id, const wxPoint& positio
         return false;
     }
     CreateParts();
+    ApplyLayoutDirection(parent->GetLayoutDirection());
     const wxFont dialogFont = parent->GetFont();
     wxFont headingFont = dialogFont;
     headingFont.SetNumericWeight(dialogFont.GetNumericWeight() + kHeadingWeightIncrease);
@@ -119,56 +123,6 @@ bool CSheetGrid::CreateInWindow(wxWindow* parent, int id, const wxPoint& positio
     }
     AdjustLayout();
     return true;
-}
-
-void CSheetGrid::CreateParts() {
-    // The grid window hands the focus to its cells. Were it focusable
-    // itself, GTK would give it the focus again each time Tab left the
-    // cells, and the keyboard could not leave the grid.
-    SetCanFocus(false);
-    m_pCellArea = new CGridCellArea(*this);
-    m_pTopHeading = new CGridTopHeading(*this);
-    m_pSideHeading = new CGridSideHeading(*this);
-    m_pCornerButton = new CGridCornerButton(*this);
-    m_pTabBar = new CGridTabBar(*this, kTabBarId);
-    m_pVScrollBar = new CGridVScrollBar(this, kVScrollBarId);
-    m_pHScrollBar = new CGridHScrollBar(this, kHScrollBarId);
-    m_pHintWnd = new CGridHintWnd(this);
-    CreateEditors();
-    m_pCellArea->SetDoubleBuffering(m_bDoubleBuffering);
-    for (wxScrollBar* bar :
-         {static_cast<wxScrollBar*>(m_pVScrollBar), static_cast<wxScrollBar*>(m_pHScrollBar)}) {
-        for (const wxEventTypeTag<wxScrollEvent>& type :
-             {wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM, wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN,
-              wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN, wxEVT_SCROLL_THUMBTRACK,
-              wxEVT_SCROLL_THUMBRELEASE}) {
-            bar->Bind(type, &CSheetGrid::OnScrollBar, this);
-        }
-        // The toolkit keeps the scroll bars' button presses to itself; a right
-        // press reaches the grid as a context menu request.
-        bar->Bind(wxEVT_CONTEXT_MENU, &CSheetGrid::OnScrollBarContextMenu, this);
-    }
-}
-
-wxWindow* CSheetGrid::GetPartWindow(int id) const {
-    switch (id) {
-        case kCellAreaId:
-            return m_pCellArea;
-        case kTopHeadingId:
-            return m_pTopHeading;
-        case kSideHeadingId:
-            return m_pSideHeading;
-        case kCornerButtonId:
-            return m_pCornerButton;
-        case kTabBarId:
-            return m_pTabBar;
-        case kVScrollBarId:
-            return m_pVScrollBar;
-        case kHScrollBarId:
-            return m_pHScrollBar;
-        default:
-            return nullptr;
-    }
 }
 
 // ------------------------------------------------------------------- sheets

@@ -13,6 +13,7 @@
 #include <wx/dnd.h>
 #include <wx/kbdstate.h>
 #include <wx/menu.h>
+#include <wx/weakref.h>
 #include <wx/window.h>
 
 #include <cstdint>
@@ -31,6 +32,7 @@
 
 class wxFindDialogEvent;
 class wxFindReplaceDialog;
+class wxPrintData;
 class wxTextCtrl;
 class wxScrollEvent;
 class CGridCellArea;
@@ -306,6 +308,25 @@ class CSheetGrid : public wxWindow {
     void SetFindDialog(wxFindReplaceDialog* dialog);
     // Searches run along the rows instead of down the columns.
     int SetSearchAcross(bool across);
+    // Prints the current sheet's cells. A print mode of wxPRINT_MODE_FILE
+    // without `prompt` writes PostScript to the data's file name with no
+    // dialog; otherwise the toolkit's printing runs, with its dialog when
+    // `prompt`. False when nothing was printed (cancelled, or the printer
+    // or file could not be opened).
+    bool Print(const wxPrintData& data, bool prompt);
+
+    // A window of the program's that follows the current cell (null for
+    // none; the grid does not own it). With `placeBesideCell` it is put 30
+    // pixels right of the cell after every move; in any case it is moved
+    // off the cell when it would cover it.
+    void SetTrackingWindow(wxWindow* window, bool placeBesideCell);
+    wxWindow* GetTrackingWindow() const { return m_trackingWindow.get(); }
+
+    // Pastes text from the cell on, as a drop of text does: tab-separated
+    // fields go to the next column, each line to the next row back at the
+    // starting column; read-only cells and cells outside the table are
+    // skipped, and the paste stops at the last row.
+    void PasteText(int column, int row, const wxString& text);
 
     // Computes where the parts of the grid go (into the sheet's layout),
     // asks the AdjustLayout notification, and keeps the view in its limits.
@@ -418,6 +439,11 @@ class CSheetGrid : public wxWindow {
     virtual bool AllowColumnMove(int fromColumn, int toColumn);
     virtual void NotifyColumnMoved(int fromColumn, int toColumn);
     virtual void PlaceTrackingWindow(wxRect& cellScreenRect, wxRect& windowRect);
+    // Opens the application's help at a context from GetHelpContext. By
+    // default the help controller of the application's help provider (a
+    // wxHelpControllerHelpProvider) shows that section; a program without
+    // one overrides this.
+    virtual void ShowHelp(int context);
 
   protected:
     CGridSheet& Sheet() { return *m_sheets[m_nCurrentSheet]; }
@@ -459,6 +485,14 @@ class CSheetGrid : public wxWindow {
     // to no window of ours); nothing happens when that edit is over.
     void EndEditOnFocusLost(CGridEditBase& editor, unsigned edit, wxWindow* newFocus,
                             bool cancelled, bool continueEdit, int nextColumn, int nextRow);
+    // Switches the grid and every part to right-to-left layout when
+    // `direction` asks for it.
+    void ApplyLayoutDirection(wxLayoutDirection direction);
+    // Places the tracking window beside the current cell, if there is one.
+    void PlaceTrackingWindowForPendingCell();
+    // Asks GetHelpContext for the cell and shows the help it names; true
+    // when there was a context.
+    bool ShowHelpForCell(int column, int row, int section);
     // Moves the child windows to the sheet's layout.
     void MoveParts();
     // The parts show what changed since the last applied change.
@@ -571,4 +605,5 @@ class CSheetGrid : public wxWindow {
     wxTextCtrl* m_pEditor = nullptr;
     CGridEdit* m_pDefaultEditor = nullptr;
     CGridMaskEdit* m_pMaskEditor = nullptr;
+    wxWeakRef<wxWindow> m_trackingWindow;
 };

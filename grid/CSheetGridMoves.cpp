@@ -216,6 +216,7 @@ void CSheetGrid::ApplyChange() {
     if (newTopRow != oldTopRow) {
         NotifyTopRowChanged(oldTopRow, newTopRow);
     }
+    PlaceTrackingWindowForPendingCell();
     if (columnChanged || rowChanged) {
         CGridCell cell = CGridCell::Blank();
         if (IsDataCell(oldColumn, oldRow)) {

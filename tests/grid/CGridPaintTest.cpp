@@ -67,12 +67,7 @@ TEST_F(GridPaintTest, RightAlignedTextEndsAtTheRightMargin) {
 }
 
 TEST_F(GridPaintTest, ABitmapIsDrawnAtTheCellsLeftAndTheTextAfterIt) {
-    wxBitmap red(8, 8);
-    {
-        wxMemoryDC dc(red);
-        dc.SetBackground(*wxRED_BRUSH);
-        dc.Clear();
-    }
+    const wxBitmap red = SolidBitmap(wxSize(8, 8), *wxRED);
     grid->SetCellBitmap(2, 1, grid->AddBitmap(red));
     grid->SetCellText(2, 1, "x");
     const GridPicture picture = Render();

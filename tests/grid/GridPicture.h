@@ -2,7 +2,18 @@
 
 #include <wx/bitmap.h>
 #include <wx/colour.h>
+#include <wx/dcmemory.h>
 #include <wx/image.h>
+
+// A bitmap of one colour, for cells that show a bitmap.
+inline wxBitmap SolidBitmap(const wxSize& size, const wxColour& colour) {
+    wxBitmap bitmap(size);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(wxBrush(colour));
+    dc.Clear();
+    dc.SelectObject(wxNullBitmap);
+    return bitmap;
+}
 
 // A rendering of grid cells, read pixel by pixel. Rectangles count their
 // last row and column.
