@@ -57,6 +57,8 @@ void CSheetGrid::OnFindDialog(wxFindDialogEvent& event) {
     if (event.GetEventType() == wxEVT_FIND_CLOSE) {
         SetFindDialog(nullptr);
         RedrawAll();
+        // The dialog's owner destroys it.
+        event.Skip();
         return;
     }
     const int flags = event.GetFlags();
