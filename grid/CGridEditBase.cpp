@@ -30,7 +30,6 @@ void CGridEditBase::BeginEdit(const CGridCell& cell) {
     m_nTargetRow = -1;
     m_bCancel = false;
     m_bContinue = false;
-    m_nLastKey = 0;
     SetEditable(!cell.IsReadOnly());
     SelectAll();
     ShowPosition(GetLastPosition());
@@ -76,8 +75,7 @@ void CGridEditBase::InsertCharacter(int character) {
 }
 
 void CGridEditBase::OnKeyDown(wxKeyEvent& event) {
-    m_nLastKey = event.GetKeyCode();
-    switch (m_nLastKey) {
+    switch (event.GetKeyCode()) {
         case WXK_TAB:
             MoveOn(event.ShiftDown() ? -1 : 1, 0);
             return;

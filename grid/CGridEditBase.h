@@ -51,5 +51,4 @@ class CGridEditBase : public wxTextCtrl {
     int m_nTargetRow = -1;
     bool m_bCancel = false;
     bool m_bContinue = false;
-    int m_nLastKey = 0;
 };

@@ -306,3 +306,16 @@ TEST_F(GridEditingTest, TheEditorGrowsOverTheCellsToItsRight) {
     Type("a text much longer than one column");
     EXPECT_EQ(Editor()->GetRect().width, 74) << "no growing without text overflow";
 }
+
+TEST_F(GridEditingTest, AnEditClearsTheSelectionAndMovingOnMakesNoBlocks) {
+    grid->EnableMultipleSelection(true);
+    grid->GetSelection().StartBlock(0, 0);
+    grid->GetSelection().ExtendBlock(2, 2);
+    Start(1, 1);
+    EXPECT_EQ(grid->GetSelection().BlockCount(), 0);
+    ASSERT_TRUE(PressAndWaitForEnd(WXK_TAB));
+    ASSERT_TRUE(PressAndWaitForEnd(WXK_RETURN));
+    EXPECT_EQ(grid->GetCurrentColumn(), 2);
+    EXPECT_EQ(grid->GetCurrentRow(), 2);
+    EXPECT_EQ(grid->GetSelection().BlockCount(), 0);
+}
