@@ -52,7 +52,7 @@ void CGridPart::TrackHint(const wxMouseEvent& event) {
         hints.Forget();
     } else if (event.ButtonDown() || event.ButtonDClick() || event.GetWheelRotation() != 0) {
         hints.Dismiss();
-    } else if (event.Moving()) {
+    } else if (event.Moving() || (event.Entering() && !event.ButtonIsDown(wxMOUSE_BTN_ANY))) {
         if (!m_grid.Sheet().m_bHints) {
             hints.Forget();
             return;
