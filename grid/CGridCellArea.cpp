@@ -554,7 +554,6 @@ void CGridCellArea::OnDoubleClick(wxMouseEvent& event) {
 
 void CGridCellArea::OnMotion(wxMouseEvent& event) {
     const CSheetGrid::InputScope input(m_grid, event);
-    UpdateHint(event.GetPosition());
     int column = -1;
     int row = -1;
     wxRect rect;

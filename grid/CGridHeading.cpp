@@ -214,7 +214,6 @@ void CGridHeading::OnLeftDown(wxMouseEvent& event) {
 
 void CGridHeading::OnMotion(wxMouseEvent& event) {
     const wxPoint point = event.GetPosition();
-    UpdateHint(point);
     if (m_bOwnDrag) {
         ContinueOwnDrag(point);
         return;

@@ -1,6 +1,7 @@
 #include "CGridHintWnd.h"
 
 #include <wx/dcclient.h>
+#include <wx/display.h>
 
 #include <algorithm>
 
@@ -10,6 +11,9 @@ namespace {
 
 // Room beside the text.
 constexpr int kTextPadding = 4;
+// The room a mouse pointer takes below and right of its hot spot.
+constexpr int kPointerWidth = 16;
+constexpr int kPointerHeight = 20;
 
 }  // namespace
 
@@ -29,31 +33,55 @@ void CGridHintWnd::SetText(const std::string& text, bool repaintNow) {
     }
 }
 
-void CGridHintWnd::MoveAndShow(int x, int y, int minimumWidth) {
+wxSize CGridHintWnd::SizeForText(int minimumWidth) {
     wxClientDC measure(this);
     const wxSize extent = measure.GetTextExtent(ToDisplayText(m_strText));
     const int lineHeight = measure.GetTextExtent("X").y + 2;
-    const int width = std::max(minimumWidth, extent.x + kTextPadding);
-    int left = x;
-    if (m_nPlacement & kCentreX) {
-        left = x - width / 2;
-    } else if (m_nPlacement & kEndAtX) {
-        left = x - width;
-    }
-    int top = y;
-    if (m_nPlacement & kCentreY) {
-        top = y - lineHeight / 2;
-    } else if (m_nPlacement & kEndAtY) {
-        top = y - lineHeight;
-    }
-    const wxSize client = GetParent()->GetClientSize();
-    left = std::max(0, std::min(left, client.x - width));
-    top = std::max(0, std::min(top, client.y - lineHeight));
-    SetSize(wxRect(GetParent()->ClientToScreen(wxPoint(left, top)), wxSize(width, lineHeight)));
+    return {std::max(minimumWidth, extent.x + kTextPadding), lineHeight};
+}
+
+void CGridHintWnd::ShowAt(const wxRect& screenRect) {
+    SetSize(screenRect);
     if (!IsShown()) {
         Show();
     }
     Refresh(false);
+}
+
+void CGridHintWnd::MoveAndShow(int x, int y, int minimumWidth) {
+    const wxSize size = SizeForText(minimumWidth);
+    int left = x;
+    if (m_nPlacement & kCentreX) {
+        left = x - size.x / 2;
+    } else if (m_nPlacement & kEndAtX) {
+        left = x - size.x;
+    }
+    int top = y;
+    if (m_nPlacement & kCentreY) {
+        top = y - size.y / 2;
+    } else if (m_nPlacement & kEndAtY) {
+        top = y - size.y;
+    }
+    const wxSize client = GetParent()->GetClientSize();
+    left = std::max(0, std::min(left, client.x - size.x));
+    top = std::max(0, std::min(top, client.y - size.y));
+    ShowAt(wxRect(GetParent()->ClientToScreen(wxPoint(left, top)), size));
+}
+
+void CGridHintWnd::ShowBelowRightOf(const wxPoint& screenPoint) {
+    const wxSize size = SizeForText(0);
+    const int displayIndex = wxDisplay::GetFromPoint(screenPoint);
+    const wxRect screen =
+        wxDisplay(displayIndex == wxNOT_FOUND ? 0u : unsigned(displayIndex)).GetGeometry();
+    int top = screenPoint.y + kPointerHeight;
+    if (top + size.y > screen.GetBottom() + 1) {
+        // No room below: above the pointer instead, so that it never covers
+        // the pointer (the mouse would leave the cell for it).
+        top = screenPoint.y - size.y;
+    }
+    const int left = std::max(
+        screen.x, std::min(screenPoint.x + kPointerWidth / 2, screen.GetRight() + 1 - size.x));
+    ShowAt(wxRect(wxPoint(left, std::max(screen.y, top)), size));
 }
 
 void CGridHintWnd::OnPaint(wxPaintEvent&) {

@@ -5,7 +5,8 @@
 #include <string>
 
 // A small window of one line of text that floats over the grid without
-// taking the focus: the scroll hints show in it while a thumb is dragged.
+// taking the focus: the scroll hints show in it while a thumb is dragged,
+// and the cell hints while the mouse rests on a cell.
 class CGridHintWnd : public wxPopupWindow {
   public:
     // Placement bits: horizontally centred on x, or ending at x (else
@@ -23,8 +24,15 @@ class CGridHintWnd : public wxPopupWindow {
     // Places the window by (x, y) of the parent's client area, at least
     // `minimumWidth` wide and kept inside that area, and shows it.
     void MoveAndShow(int x, int y, int minimumWidth);
+    // Shows the window just below and right of the mouse at `screenPoint`,
+    // kept on that point's display and off the pointer.
+    void ShowBelowRightOf(const wxPoint& screenPoint);
 
   private:
+    // The window's size for the text: at least `minimumWidth` wide, one
+    // line high.
+    wxSize SizeForText(int minimumWidth);
+    void ShowAt(const wxRect& screenRect);
     void OnPaint(wxPaintEvent& event);
 
     std::string m_strText;

@@ -1,9 +1,7 @@
 #include "CGridPart.h"
 
-#include <wx/tooltip.h>
-
+#include "CGridCellHints.h"
 #include "CSheetGrid.h"
-#include "DisplayText.h"
 
 CGridPart::CGridPart(CSheetGrid& grid, int id, int section)
     : wxWindow(&grid, id, wxDefaultPosition, wxSize(0, 0),
@@ -41,26 +39,31 @@ std::optional<std::string> CGridPart::HintAt(const wxPoint& point) {
     return text;
 }
 
-void CGridPart::UpdateHint(const wxPoint& point) {
-    if (!m_grid.Sheet().m_bHints) {
-        if (GetToolTip() != nullptr) {
-            UnsetToolTip();
+bool CGridPart::TryBefore(wxEvent& event) {
+    if (auto* mouse = dynamic_cast<wxMouseEvent*>(&event)) {
+        TrackHint(*mouse);
+    }
+    return wxWindow::TryBefore(event);
+}
+
+void CGridPart::TrackHint(const wxMouseEvent& event) {
+    CGridCellHints& hints = *m_grid.m_pCellHints;
+    if (event.Leaving()) {
+        hints.Forget();
+    } else if (event.ButtonDown() || event.ButtonDClick() || event.GetWheelRotation() != 0) {
+        hints.Dismiss();
+    } else if (event.Moving() || (event.Entering() && !event.ButtonIsDown(wxMOUSE_BTN_ANY))) {
+        if (!m_grid.Sheet().m_bHints) {
+            hints.Forget();
+            return;
         }
-        m_hintCell.reset();
-        return;
-    }
-    int column = 0;
-    int row = 0;
-    const bool onCell = CellAt(point, column, row);
-    const auto cell = onCell ? std::optional(std::pair(column, row)) : std::nullopt;
-    if (cell == m_hintCell && (GetToolTip() != nullptr) == onCell) {
-        return;
-    }
-    m_hintCell = cell;
-    if (const std::optional<std::string> hint = HintAt(point)) {
-        SetToolTip(ToDisplayText(*hint));
-    } else {
-        UnsetToolTip();
+        const wxPoint point = event.GetPosition();
+        int column = 0;
+        int row = 0;
+        const auto spot = CellAt(point, column, row)
+                              ? std::optional(CGridCellHints::Spot{m_nSection, column, row})
+                              : std::nullopt;
+        hints.MouseAt(spot, ClientToScreen(point), [&] { return HintAt(point); });
     }
 }
 

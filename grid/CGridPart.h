@@ -8,8 +8,8 @@
 class CSheetGrid;
 
 // A child window of the grid that shows cells: the cell area, a heading or
-// the corner button. It shows the grid's hints over its cells and knows
-// which grid section it is.
+// the corner button. It reports the mouse to the grid's cell hints and
+// knows which grid section it is.
 class CGridPart : public wxWindow {
   public:
     CGridPart(CSheetGrid& grid, int id, int section);
@@ -25,9 +25,9 @@ class CGridPart : public wxWindow {
     std::optional<std::string> HintAt(const wxPoint& point);
 
   protected:
-    // Shows the hint of the cell under the mouse as the window's tool tip
-    // while the grid's hints are on.
-    void UpdateHint(const wxPoint& point);
+    // The mouse reaches the hints before the part's own handlers, which may
+    // keep the events to themselves.
+    bool TryBefore(wxEvent& event) override;
     // Opens the grid's popup menu for the cell at `point`, if it has one.
     void OpenMenuAt(int column, int row, const wxPoint& point);
     // Context help over the part: the help the grid has for the cell
@@ -37,6 +37,7 @@ class CGridPart : public wxWindow {
     CSheetGrid& m_grid;
 
   private:
+    void TrackHint(const wxMouseEvent& event);
+
     int m_nSection;
-    std::optional<std::pair<int, int>> m_hintCell;
 };

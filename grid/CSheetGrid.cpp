@@ -3,12 +3,12 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
-#include <wx/tooltip.h>
 
 #include <algorithm>
 
 #include "CGridCellArea.h"
 #include "CGridCellAttachment.h"
+#include "CGridCellHints.h"
 #include "CGridCheckBoxType.h"
 #include "CGridCornerButton.h"
 #include "CGridDropListType.h"
@@ -28,9 +28,6 @@ namespace {
 
 // A heading font is this much heavier than the dialog's.
 constexpr int kHeadingWeightIncrease = 200;
-// Tool-tip hints: shown after this long, and up for as long as the toolkit allows.
-constexpr long kHintDelayMilliseconds = 200;
-constexpr long kHintShownMilliseconds = 32767;
 
 wxPen SystemPen(wxSystemColour colour) {
     return wxPen(wxSystemSettings::GetColour(colour));
@@ -692,17 +689,8 @@ void CSheetGrid::OnMenu(wxCommandEvent& event) {
 
 int CSheetGrid::EnableHints(bool enable) {
     Sheet().m_bHints = enable;
-    if (enable) {
-        wxToolTip::Enable(true);
-        wxToolTip::SetDelay(kHintDelayMilliseconds);
-        wxToolTip::SetReshow(kHintDelayMilliseconds);
-        wxToolTip::SetAutoPop(kHintShownMilliseconds);
-    } else {
-        for (const int id : {kCellAreaId, kTopHeadingId, kSideHeadingId, kCornerButtonId}) {
-            if (wxWindow* part = GetPartWindow(id)) {
-                part->UnsetToolTip();
-            }
-        }
+    if (!enable && m_pCellHints) {
+        m_pCellHints->Forget();
     }
     return 0;
 }

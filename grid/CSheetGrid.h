@@ -42,6 +42,7 @@ class CGridMaskEdit;
 class CGridCellPainter;
 class CGridCornerButton;
 class CGridHeading;
+class CGridCellHints;
 class CGridHintWnd;
 class CGridHScrollBar;
 class CGridPart;
@@ -448,6 +449,8 @@ class CSheetGrid : public wxWindow {
   protected:
     CGridSheet& Sheet() { return *m_sheets[m_nCurrentSheet]; }
     const CGridSheet& Sheet() const { return *m_sheets[m_nCurrentSheet]; }
+    // The window the cell hints show in; the grid's parts must exist.
+    const CGridHintWnd& CellHintWindow() const;
 
   private:
     friend class CGridCellType;
@@ -591,7 +594,8 @@ class CSheetGrid : public wxWindow {
     CGridTabBar* m_pTabBar = nullptr;
     CGridVScrollBar* m_pVScrollBar = nullptr;
     CGridHScrollBar* m_pHScrollBar = nullptr;
-    CGridHintWnd* m_pHintWnd = nullptr;
+    CGridHintWnd* m_pHintWnd = nullptr;  // the scroll hints
+    std::unique_ptr<CGridCellHints> m_pCellHints;
 
     wxFindReplaceDialog* m_pFindDialog = nullptr;
     bool m_bSearchAcross = false;

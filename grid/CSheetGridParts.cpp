@@ -1,6 +1,7 @@
 // The grid's child windows: making them, finding them by identifier, and
 // laying them out right to left.
 #include "CGridCellArea.h"
+#include "CGridCellHints.h"
 #include "CGridCornerButton.h"
 #include "CGridDropTarget.h"
 #include "CGridEdit.h"
@@ -26,6 +27,7 @@ void CSheetGrid::CreateParts() {
     m_pVScrollBar = new CGridVScrollBar(this, kVScrollBarId);
     m_pHScrollBar = new CGridHScrollBar(this, kHScrollBarId);
     m_pHintWnd = new CGridHintWnd(this);
+    m_pCellHints = std::make_unique<CGridCellHints>(this);
     CreateEditors();
     m_pCellArea->SetDoubleBuffering(m_bDoubleBuffering);
     m_pCellArea->SetDropTarget(new CGridDropTarget(*this));
@@ -52,11 +54,16 @@ void CSheetGrid::ApplyLayoutDirection(wxLayoutDirection direction) {
         GetPartWindow(id)->SetLayoutDirection(direction);
     }
     m_pHintWnd->SetLayoutDirection(direction);
+    m_pCellHints->SetLayoutDirection(direction);
     m_pDefaultEditor->SetLayoutDirection(direction);
     m_pMaskEditor->SetLayoutDirection(direction);
     m_pTabBar->Refresh();
     Refresh();
     Update();
+}
+
+const CGridHintWnd& CSheetGrid::CellHintWindow() const {
+    return m_pCellHints->Window();
 }
 
 wxWindow* CSheetGrid::GetPartWindow(int id) const {

@@ -1,22 +1,59 @@
 // The grid's windows driven through their own events: layout of the parts,
 // scroll bars, keys, the wheel, the mouse in the cells and the headings,
 // the popup menu and the hints.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/scrolbar.h>
 #include <wx/tooltip.h>
 #include <wx/uiaction.h>
 
+#include <chrono>
+
+#include "CGridHintWnd.h"
 #include "CGridVScrollBar.h"
 #include "CSheetGrid.h"
 #include "GridTestWindow.h"
+#include "RealPointer.h"
 
 namespace {
+
+// Well past the delay before a hint comes up: a hint not up by then never is.
+constexpr std::chrono::milliseconds kWellPastTheHintDelay{1000};
+
+// The toolkit's tool-tip settings for the whole program, as wxToolTip's
+// static settings leave them in GTK's settings object. GTK's headers are
+// not at hand, so its functions are looked up in the running program.
+struct ProgramToolTipSettings {
+    int nEnabled = -1;
+    int nDelay = -1;
+};
+
+ProgramToolTipSettings ReadProgramToolTipSettings() {
+    using SettingsOfProgram = void* (*)();
+    using ReadProperties = void (*)(void*, const char*, ...);
+    const auto settings =
+        reinterpret_cast<SettingsOfProgram>(dlsym(RTLD_DEFAULT, "gtk_settings_get_default"));
+    const auto read = reinterpret_cast<ReadProperties>(dlsym(RTLD_DEFAULT, "g_object_get"));
+    ProgramToolTipSettings values;
+    if (settings == nullptr || read == nullptr) {
+        ADD_FAILURE() << "the toolkit's settings cannot be read";
+        return values;
+    }
+    read(settings(), "gtk-enable-tooltips", &values.nEnabled, "gtk-tooltip-timeout", &values.nDelay,
+         nullptr);
+    return values;
+}
 
 // A grid that also notes scrolling, cell clicks, column moves and hints.
 class WindowGrid : public TestableGrid {
   public:
+    using CSheetGrid::CellHintWindow;
+
     bool allowColumnMove = true;
+    // The cell whose hint is refused.
+    std::pair<int, int> cellWithoutHint{3, 3};
 
     void NotifyScrolled(int direction, int oldPosition, int newPosition) override {
         Note("Scrolled", {direction, oldPosition, newPosition});
@@ -33,7 +70,7 @@ class WindowGrid : public TestableGrid {
     int GetHintText(int column, int row, int section, std::string& text) override {
         CSheetGrid::GetHintText(column, row, section, text);
         text += " in " + std::to_string(section);
-        return 1;
+        return std::pair(column, row) == cellWithoutHint ? 0 : 1;
     }
 };
 
@@ -283,18 +320,106 @@ TEST_F(GridWindowTest, ARightClickMovesThereAndOpensThePopupMenu) {
     EXPECT_EQ(seen, expected);
 }
 
-TEST_F(GridWindowTest, HintsNameTheCellAndSectionUnderTheMouse) {
-    const auto hintAfterMove = [this](int id, wxPoint point) {
-        Mouse(id, wxEVT_MOTION, point);
-        return Part(id)->GetToolTipText().ToStdString();
-    };
-    EXPECT_EQ(hintAfterMove(CSheetGrid::kCellAreaId, wxPoint(80, 45)), "") << "hints are off";
+// The cell hints, driven with the real pointer.
+class GridHintTest : public GridWindowTest {
+  protected:
+    const CGridHintWnd& Hint() const { return grid->CellHintWindow(); }
+    void MoveTo(int id, wxPoint point) { pointer.MoveTo(Part(id), point); }
+    bool HintShows(const std::string& text) const {
+        return YieldUntil([&] { return Hint().IsShown() && Hint().GetText() == text; });
+    }
+    bool HintGoesDown() const {
+        return YieldUntil([&] { return !Hint().IsShown(); });
+    }
+    bool HintStaysDown() const {
+        return !YieldUntil([&] { return Hint().IsShown(); }, kWellPastTheHintDelay);
+    }
+
+    RealPointer pointer;
+};
+
+TEST_F(GridHintTest, HintsNameTheCellAndSectionUnderTheMouse) {
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(80, 45));
+    EXPECT_TRUE(HintStaysDown()) << "hints are off";
+
     grid->EnableHints(true);
-    EXPECT_EQ(hintAfterMove(CSheetGrid::kCellAreaId, wxPoint(80, 45)), "Col:1 Row:2 in 1");
-    EXPECT_EQ(hintAfterMove(CSheetGrid::kTopHeadingId, wxPoint(160, 5)), "Col:2 Row:-1 in 2");
-    EXPECT_EQ(hintAfterMove(CSheetGrid::kSideHeadingId, wxPoint(5, 65)), "Col:-1 Row:3 in 3");
-    EXPECT_EQ(hintAfterMove(CSheetGrid::kCornerButtonId, wxPoint(5, 5)), "Col:-1 Row:-1 in 4");
-    EXPECT_EQ(hintAfterMove(CSheetGrid::kCellAreaId, wxPoint(455, 250)), "") << "no cell, no hint";
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(82, 45));
+    EXPECT_TRUE(HintShows("Col:1 Row:2 in 1"));
+    const wxPoint mouse = Part(CSheetGrid::kCellAreaId)->ClientToScreen(wxPoint(82, 45));
+    const wxRect placed = Hint().GetScreenRect();
+    EXPECT_GT(placed.GetLeft(), mouse.x) << "right of the pointer";
+    EXPECT_GT(placed.GetTop(), mouse.y) << "below the pointer";
+
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(160, 45));
+    EXPECT_TRUE(HintShows("Col:2 Row:2 in 1")) << "another cell brings its own hint";
+    MoveTo(CSheetGrid::kTopHeadingId, wxPoint(160, 5));
+    EXPECT_TRUE(HintShows("Col:2 Row:-1 in 2"));
+    MoveTo(CSheetGrid::kSideHeadingId, wxPoint(5, 65));
+    EXPECT_TRUE(HintShows("Col:-1 Row:3 in 3"));
+    MoveTo(CSheetGrid::kCornerButtonId, wxPoint(5, 5));
+    EXPECT_TRUE(HintShows("Col:-1 Row:-1 in 4"));
+
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(455, 250));
+    EXPECT_TRUE(HintGoesDown());
+    EXPECT_TRUE(HintStaysDown()) << "no cell, no hint";
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(3 * 75 + 5, 3 * 20 + 5));
+    EXPECT_TRUE(HintStaysDown()) << "the cell's hint was refused";
+}
+
+TEST_F(GridHintTest, AHintGoesOnAPressAKeyLeavingOrTurningHintsOff) {
+    grid->EnableHints(true);
+    Part(CSheetGrid::kCellAreaId)->SetFocus();
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(80, 45));
+    ASSERT_TRUE(HintShows("Col:1 Row:2 in 1"));
+    pointer.Simulator().MouseClick();
+    EXPECT_TRUE(HintGoesDown()) << "a press";
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(82, 47));
+    EXPECT_TRUE(HintStaysDown()) << "not again over the same cell";
+
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(160, 45));
+    ASSERT_TRUE(HintShows("Col:2 Row:2 in 1"));
+    ASSERT_TRUE(
+        YieldUntil([this] { return wxWindow::FindFocus() == Part(CSheetGrid::kCellAreaId); }));
+    pointer.Simulator().Char(WXK_SHIFT);
+    EXPECT_TRUE(HintGoesDown()) << "a key";
+
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(240, 45));
+    ASSERT_TRUE(HintShows("Col:3 Row:2 in 1"));
+    pointer.MoveTo(window.panel, wxPoint(600, 400));
+    EXPECT_TRUE(HintGoesDown()) << "the mouse left the grid";
+
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(80, 45));
+    ASSERT_TRUE(HintShows("Col:1 Row:2 in 1"));
+    grid->EnableHints(false);
+    EXPECT_FALSE(Hint().IsShown()) << "hints turned off";
+    MoveTo(CSheetGrid::kCellAreaId, wxPoint(160, 45));
+    EXPECT_TRUE(HintStaysDown());
+}
+
+TEST_F(GridHintTest, AHintInTheScreensCornerStaysOnTheScreenAndOffThePointer) {
+    CGridHintWnd hint(window.panel);
+    hint.SetText("a hint long enough to run off the screen", false);
+    const wxRect screen = wxDisplay(0u).GetGeometry();
+    const wxPoint corner(screen.GetRight() - 2, screen.GetBottom() - 2);
+    hint.ShowBelowRightOf(corner);
+    const wxRect placed = hint.GetScreenRect();
+    EXPECT_TRUE(screen.Contains(placed)) << placed.x << "," << placed.y;
+    EXPECT_LT(placed.GetBottom(), corner.y) << "above the pointer when there is no room below";
+}
+
+TEST_F(GridWindowTest, TurningHintsOnLeavesTheProgramsOtherToolTipsAlone) {
+    const ProgramToolTipSettings before = ReadProgramToolTipSettings();
+    // Another window of the program has chosen no tool tips, and a delay.
+    wxToolTip::Enable(false);
+    wxToolTip::SetDelay(1234);
+
+    grid->EnableHints(true);
+    const ProgramToolTipSettings after = ReadProgramToolTipSettings();
+    wxToolTip::Enable(before.nEnabled != 0);
+    wxToolTip::SetDelay(before.nDelay);
+
+    EXPECT_EQ(after.nEnabled, 0);
+    EXPECT_EQ(after.nDelay, 1234);
 }
 
 TEST_F(GridWindowTest, ChoosingASheetTakesTheFocusToItsCells) {
