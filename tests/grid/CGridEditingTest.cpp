@@ -8,6 +8,7 @@
 
 #include "CGridEdit.h"
 #include "CGridMaskEdit.h"
+#include "CGridMemDataSource.h"
 #include "CSheetGrid.h"
 #include "GridTestWindow.h"
 
@@ -318,4 +319,72 @@ TEST_F(GridEditingTest, AnEditClearsTheSelectionAndMovingOnMakesNoBlocks) {
     EXPECT_EQ(grid->GetCurrentColumn(), 2);
     EXPECT_EQ(grid->GetCurrentRow(), 2);
     EXPECT_EQ(grid->GetSelection().BlockCount(), 0);
+}
+
+namespace {
+
+// A store that refuses edits as told and notes its answers in the grid's log.
+class RefusingStore : public CGridMemDataSource {
+  public:
+    explicit RefusingStore(EditingGrid& grid) : m_grid(grid) {}
+
+    int refusedStartColumn = -1;
+    int refusedKey = -1;
+    std::string refusedText;
+    bool allowMoveOn = true;
+
+    bool AllowEditStart(int column, int row, wxTextCtrl*&) override {
+        m_grid.Note("StoreEditStart", {column, row});
+        return column != refusedStartColumn;
+    }
+    bool AllowEditKey(int, int, wxTextCtrl*, int& key) override { return key != refusedKey; }
+    bool AllowEditEnd(int column, int row, wxTextCtrl*, const std::string& text, bool) override {
+        m_grid.Note("StoreEditEnd " + text, {column, row});
+        return text != refusedText;
+    }
+    bool AllowEditMoveOn(int, int, int& newColumn, int& newRow) override {
+        m_grid.Note("StoreMoveOn", {newColumn, newRow});
+        return allowMoveOn;
+    }
+
+  private:
+    EditingGrid& m_grid;
+};
+
+}  // namespace
+
+TEST_F(GridEditingTest, TheDataSourceIsAskedFirstAndMayRefuseEveryStep) {
+    auto owned = std::make_unique<RefusingStore>(*grid);
+    RefusingStore* store = owned.get();
+    grid->SetDataSource(grid->AddDataSource(std::move(owned)));
+    grid->SetColumnCount(0, true);
+    grid->SetColumnCount(6, true);  // the columns now use the refusing store
+
+    store->refusedStartColumn = 3;
+    grid->GotoCell(3, 2);
+    grid->log.clear();
+    EXPECT_EQ(grid->StartEdit(3, 2, 0), CSheetGrid::kEditNotStarted);
+    EXPECT_EQ(grid->log, (std::vector<std::string>{"StoreEditStart 3 2"}))
+        << "the grid is not asked once its store refused";
+
+    store->refusedKey = 'z';
+    store->refusedText = "no";
+    Start(1, 2);
+    Type("nzo");
+    EXPECT_EQ(Editor()->GetValue(), "no") << "the store dropped the z";
+    simulator.Char(WXK_TAB);
+    ASSERT_TRUE(YieldUntil([this] { return !grid->log.empty(); }));
+    ASSERT_TRUE(YieldUntil([this] { return wxWindow::FindFocus() == Editor(); }));
+    EXPECT_TRUE(grid->IsEditing()) << "the store kept the edit open";
+    EXPECT_EQ(grid->log.front(), "StoreEditEnd no 1 2");
+
+    store->allowMoveOn = false;
+    Type("w");
+    grid->log.clear();
+    ASSERT_TRUE(PressAndWaitForEnd(WXK_TAB));
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(Text(1, 2), "w");
+    std::erase(grid->log, "FocusLostTo 1");
+    EXPECT_EQ(grid->log, (std::vector<std::string>{"StoreEditEnd w 1 2", "AllowEditEnd w 1 2 0",
+                                                   "StoreMoveOn 2 2"}));
 }
