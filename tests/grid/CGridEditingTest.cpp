@@ -388,3 +388,15 @@ TEST_F(GridEditingTest, TheDataSourceIsAskedFirstAndMayRefuseEveryStep) {
     EXPECT_EQ(grid->log, (std::vector<std::string>{"StoreEditEnd w 1 2", "AllowEditEnd w 1 2 0",
                                                    "StoreMoveOn 2 2"}));
 }
+
+TEST_F(GridEditingTest, AHeadingCellIsEditedInItsHeadingAndDoesNotMoveOn) {
+    Start(2, -1);
+    EXPECT_EQ(Editor()->GetParent(), grid->GetPartWindow(CSheetGrid::kTopHeadingId));
+    Type("Size");
+    ASSERT_TRUE(PressAndWaitForEnd(WXK_TAB));
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(Text(2, -1), "Size");
+    Start(1, 1);
+    EXPECT_EQ(Editor()->GetParent(), grid->GetPartWindow(CSheetGrid::kCellAreaId))
+        << "the editor goes back to the cells";
+}
