@@ -3,9 +3,12 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -129,10 +132,12 @@ std::string ResolveTarget(const std::string& target) {
     return target;
 }
 
-bool CopyByHand(SystemCalls& calls, int in, int out) {
+// Copies up to `count` bytes from the descriptors' offsets, fewer when the
+// source ends first.
+bool CopyByHand(SystemCalls& calls, int in, int out, uint64_t count) {
     std::vector<char> buffer(kBufferSize);
-    while (!Interrupted()) {
-        const ssize_t got = calls.Read(in, buffer.data(), buffer.size());
+    while (count > 0 && !Interrupted()) {
+        const ssize_t got = calls.Read(in, buffer.data(), std::min<uint64_t>(buffer.size(), count));
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
@@ -145,18 +150,21 @@ bool CopyByHand(SystemCalls& calls, int in, int out) {
         if (!calls.WriteAll(out, buffer.data(), static_cast<size_t>(got))) {
             return false;
         }
+        count -= static_cast<uint64_t>(got);
     }
-    return false;
+    return count == 0;
 }
 
-// Copies the whole content, in the kernel where the file systems allow it.
-bool CopyContent(int in, int out) {
+// Copies up to `count` bytes from the descriptors' offsets, in the kernel
+// where the file systems allow it.
+bool CopyStretch(int in, int out, uint64_t count) {
     SystemCalls& calls = SystemCalls::Current();
     bool copiedAny = false;
-    while (!Interrupted()) {
-        const ssize_t copied = calls.CopyFileRange(in, out, kCopyChunk);
+    while (count > 0 && !Interrupted()) {
+        const ssize_t copied = calls.CopyFileRange(in, out, std::min<uint64_t>(kCopyChunk, count));
         if (copied > 0) {
             copiedAny = true;
+            count -= static_cast<uint64_t>(copied);
             continue;
         }
         if (copied == 0) {
@@ -170,9 +178,48 @@ bool CopyContent(int in, int out) {
         if (copiedAny || !unsupported) {
             return false;
         }
-        return CopyByHand(calls, in, out);
+        return CopyByHand(calls, in, out, count);
     }
-    return false;
+    return count == 0;
+}
+
+// A file with holes: only its data ranges are copied, each to the same
+// offset, and the copy is given the source's size, so its holes stay holes
+// and it takes no more disk than the source. False with errno set to
+// EOPNOTSUPP when the file system cannot say where the data lies.
+bool CopyDataRanges(int in, int out, off_t size) {
+    off_t data = lseek(in, 0, SEEK_DATA);
+    if (data < 0 && errno != ENXIO) {
+        errno = EOPNOTSUPP;
+        return false;
+    }
+    while (data >= 0 && data < size) {
+        const off_t hole = lseek(in, data, SEEK_HOLE);
+        if (hole < 0 || lseek(in, data, SEEK_SET) < 0 || lseek(out, data, SEEK_SET) < 0 ||
+            !CopyStretch(in, out, static_cast<uint64_t>(std::min(hole, size) - data))) {
+            return false;
+        }
+        data = lseek(in, hole, SEEK_DATA);
+        if (data < 0 && errno != ENXIO) {
+            return false;
+        }
+    }
+    return ftruncate(out, size) == 0;
+}
+
+// Copies the whole content. A file whose blocks hold less than its size
+// has holes, and keeps them.
+bool CopyContent(int in, int out, const struct stat& info) {
+    constexpr off_t kBlockUnit = 512;  // st_blocks counts these
+    if (info.st_blocks * kBlockUnit < info.st_size) {
+        if (CopyDataRanges(in, out, info.st_size)) {
+            return true;
+        }
+        if (errno != EOPNOTSUPP || lseek(in, 0, SEEK_SET) < 0 || lseek(out, 0, SEEK_SET) < 0) {
+            return false;
+        }
+    }
+    return CopyStretch(in, out, UINT64_MAX);
 }
 
 mode_t DefaultFileMode() {
@@ -230,7 +277,7 @@ int ZrFileCopy(const std::string& source, const std::string& target, bool overwr
         return FailOnError(reason, "ERROR: ZrFileCopy failed.  Unable to copy \"%s\" to \"%s\"",
                            source.c_str(), target.c_str());
     };
-    if (!CopyContent(in.Get(), copy.Fd())) {
+    if (!CopyContent(in.Get(), copy.Fd(), sourceInfo)) {
         return cannotCopy();
     }
     const mode_t mode = keepAttributes ? (sourceInfo.st_mode & 07777) : DefaultFileMode();

@@ -102,6 +102,43 @@ TEST_F(ZrFileCopyTest, CopiesEmptyAndExactBlockSizedFilesAndReplacesAWritableTar
     }
 }
 
+TEST_F(ZrFileCopyTest, AFileWithHolesKeepsItsHolesAndItsBytes) {
+    constexpr off_t kSize = off_t{256} << 20;
+    constexpr off_t kMiddle = off_t{100} << 20;
+    const std::string source = tree.Path("sparse");
+    const std::string target = tree.Path("copy");
+    {
+        const UniqueFd fd(open(source.c_str(), O_WRONLY | O_CREAT, 0644));
+        ASSERT_TRUE(fd.IsOpen());
+        ASSERT_EQ(pwrite(fd.Get(), "head", 4, 0), 4);
+        ASSERT_EQ(pwrite(fd.Get(), "middle", 6, kMiddle), 6);
+        ASSERT_EQ(ftruncate(fd.Get(), kSize), 0);  // ends in a hole
+    }
+    const struct stat original = StatOf(source);
+    if (original.st_blocks * 512 >= kSize) {
+        GTEST_SKIP() << "this file system keeps no holes";
+    }
+    ASSERT_EQ(ZrFileCopy(source, target, true, true), 1);
+    const struct stat copied = StatOf(target);
+    EXPECT_EQ(copied.st_size, kSize);
+    EXPECT_LE(copied.st_blocks, original.st_blocks) << "no more disk than the source";
+    const UniqueFd fd(open(target.c_str(), O_RDONLY));
+    char bytes[8] = {};
+    ASSERT_EQ(pread(fd.Get(), bytes, 6, 0), 6);
+    EXPECT_EQ(std::string(bytes, 6), std::string("head\0\0", 6));
+    ASSERT_EQ(pread(fd.Get(), bytes, 8, kMiddle - 1), 8);
+    EXPECT_EQ(std::string(bytes, 8), std::string("\0middle\0", 8));
+    ASSERT_EQ(pread(fd.Get(), bytes, 1, kSize - 1), 1);
+    EXPECT_EQ(bytes[0], '\0');
+
+    // A file that is one hole from end to end.
+    ASSERT_EQ(truncate(source.c_str(), 0), 0);
+    ASSERT_EQ(truncate(source.c_str(), kSize), 0);
+    ASSERT_EQ(ZrFileCopy(source, target, true, true), 1);
+    EXPECT_EQ(StatOf(target).st_size, kSize);
+    EXPECT_EQ(StatOf(target).st_blocks, 0);
+}
+
 TEST_F(ZrFileCopyTest, WithoutKeepAttributesTheCopyGetsTheDefaultMode) {
     const std::string source = tree.WriteFile(".hidden-ro", "x");
     chmod(source.c_str(), 0400);
