@@ -204,7 +204,10 @@ bool CopyDataRanges(int in, int out, off_t size) {
             return false;
         }
     }
-    return ftruncate(out, size) == 0;
+    // A source that shrank meanwhile gives a copy of its new size, not one
+    // padded with zeros.
+    struct stat now {};
+    return fstat(in, &now) == 0 && ftruncate(out, std::min(size, now.st_size)) == 0;
 }
 
 // Copies the whole content. A file whose blocks hold less than its size
