@@ -22,12 +22,6 @@ constexpr int kWheelNotch = 120;
 // Pause between scroll steps while the mouse is dragged outside the cells.
 constexpr int kDragStepMilliseconds = 30;
 
-// Key-state bits passed with mouse events.
-constexpr int kKeyLeftButton = CGridCellType::kKeyLeftButton;
-constexpr int kKeyRightButton = CGridCellType::kKeyRightButton;
-constexpr int kKeyShift = CGridCellType::kKeyShift;
-constexpr int kKeyControl = CGridCellType::kKeyControl;
-
 }  // namespace
 
 CGridCellArea::CGridCellArea(CSheetGrid& grid)
@@ -440,8 +434,10 @@ void CGridCellArea::OnChar(wxKeyEvent& event) {
 // ------------------------------------------------------------------- mouse
 
 int CGridCellArea::KeyFlags(const wxMouseEvent& event) const {
-    return (event.LeftIsDown() ? kKeyLeftButton : 0) | (event.RightIsDown() ? kKeyRightButton : 0) |
-           (event.ShiftDown() ? kKeyShift : 0) | (event.ControlDown() ? kKeyControl : 0);
+    using T = CGridCellType;
+    return (event.LeftIsDown() ? T::kKeyLeftButton : 0) |
+           (event.RightIsDown() ? T::kKeyRightButton : 0) | (event.ShiftDown() ? T::kKeyShift : 0) |
+           (event.ControlDown() ? T::kKeyControl : 0);
 }
 
 void CGridCellArea::OnLeftDown(wxMouseEvent& event) {

@@ -146,8 +146,7 @@ bool CGridCheckBoxType::AdvanceState(int column, int row) {
     }
     const int states = (cell.GetCellTypeStyle() & kStyleThreeStates) ? 3 : 2;
     const int state = (StateOf(cell) + 1) % states;
-    cell.SetNumber(state);
-    m_grid.SetCell(column, row, cell);
+    m_grid.SetCellNumber(column, row, state);
     m_grid.RedrawCell(column, row);
     Notify(GetIndex(), column, row, kMessageStateChanged, state);
     return true;

@@ -347,9 +347,7 @@ void CGridDropListType::TakeChoice(int column, int row, int index, std::string t
         0) {
         return;
     }
-    m_grid.GetCell(column, row, cell);
-    cell.SetText(text);
-    m_grid.SetCell(column, row, cell);
+    m_grid.SetCellText(column, row, text);
     Notify(GetIndex(), column, row, kMessageChoiceStored, reinterpret_cast<intptr_t>(&text));
     m_grid.RedrawCell(column, row);
 }

@@ -29,7 +29,7 @@ double CGridPrintout::PrintScale() const {
 }
 
 int CGridPrintout::Scaled(int pixels) const {
-    return static_cast<int>(std::lround(pixels * PrintScale()));
+    return static_cast<int>(std::lround(pixels * m_dScale));
 }
 
 std::vector<CGridPrintout::Band> CGridPrintout::SplitIntoBands(const std::vector<int>& sizes,
@@ -52,6 +52,7 @@ void CGridPrintout::OnPreparePrinting() {
     int printerY = 0;
     GetPPIPrinter(&printerX, &printerY);
     m_nMargin = static_cast<int>(printerX * kMarginInches);
+    m_dScale = PrintScale();
     int pageWidth = 0;
     int pageHeight = 0;
     GetPageSizePixels(&pageWidth, &pageHeight);
@@ -88,7 +89,6 @@ bool CGridPrintout::OnPrintPage(int page) {
     const int bandsAcross = static_cast<int>(m_columnBands.size());
     const Band& columns = m_columnBands[(page - 1) % bandsAcross];
     const Band& rows = m_rowBands[(page - 1) / bandsAcross];
-    const double scale = PrintScale();
     CGridCell cell;
     int y = m_nMargin;
     for (int row = rows.nFirst; row <= rows.nLast; ++row) {
@@ -99,7 +99,7 @@ bool CGridPrintout::OnPrintPage(int page) {
             }
             m_grid.GetCell(column, row, cell);
             CGridCellType& type = m_grid.CellTypeOf(cell);
-            type.SetPrintScale(scale);
+            type.SetPrintScale(m_dScale);
             type.Print(*dc, wxRect(x, y, m_columnWidths[column], m_rowHeights[row]), column, row,
                        cell, 0, false);
             x += m_columnWidths[column];

@@ -29,7 +29,7 @@ class CGridPrintout : public wxPrintout {
     static std::vector<Band> SplitIntoBands(const std::vector<int>& sizes, int room);
 
   private:
-    // Screen pixels to printer units.
+    // Printer units per screen pixel, read from the device's resolutions.
     double PrintScale() const;
     int Scaled(int pixels) const;
 
@@ -39,4 +39,5 @@ class CGridPrintout : public wxPrintout {
     std::vector<Band> m_columnBands;
     std::vector<Band> m_rowBands;
     int m_nMargin = 0;
+    double m_dScale = 1.0;  // PrintScale(), taken once per print job
 };

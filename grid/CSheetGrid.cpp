@@ -355,6 +355,10 @@ int CSheetGrid::SetCellText(int column, int row, const std::string& text) {
     return ChangeStoredCell(column, row, [&](CGridCell& cell) { cell.SetText(text); });
 }
 
+int CSheetGrid::SetCellNumber(int column, int row, double number) {
+    return ChangeStoredCell(column, row, [&](CGridCell& cell) { cell.SetNumber(number); });
+}
+
 int CSheetGrid::SetCellTextColour(int column, int row, const wxColour& colour) {
     return ChangeStoredCell(column, row, [&](CGridCell& cell) { cell.SetTextColour(colour); });
 }

@@ -164,6 +164,7 @@ class CSheetGrid : public wxWindow {
     std::optional<std::string> GetCellText(int column, int row);
     // Each changes one stored property of the cell and writes it back.
     int SetCellText(int column, int row, const std::string& text);
+    int SetCellNumber(int column, int row, double number);
     int SetCellTextColour(int column, int row, const wxColour& colour);
     int SetCellAlignment(int column, int row, uint16_t alignment);
     int SetCellType(int column, int row, int typeIndex);

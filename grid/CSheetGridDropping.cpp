@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "CGridCellArea.h"
 #include "CGridSheet.h"
 #include "CSheetGrid.h"
 
@@ -64,13 +63,10 @@ void CSheetGrid::PasteText(int column, int row, const wxString& text) {
 
     CGridSheet& sheet = Sheet();
     sheet.m_selection.Clear();
-    const CGridRange pasted{column, row, farColumn, farRow};
     if (sheet.m_bMultipleSelection) {
         sheet.m_selection.StartBlock(column, row);
         sheet.m_selection.ExtendBlock(farColumn, farRow);
     }
-    if (m_pCellArea != nullptr) {
-        m_pCellArea->Redraw(pasted);
-    }
+    // The whole grid is repainted, the pasted range with it.
     RedrawAll();
 }
