@@ -7,11 +7,14 @@
 
 #include "CFileStatus.h"
 #include "CUncIterator.h"
+#include "FolderReader.h"
 
 // Lists the files of a folder, and with `recurse` of all its subfolders,
-// with their status, on a thread of its own: the two folders of a compare
-// are listed at the same time, and the caller's thread stays free to show
-// progress. The list comes out sorted by name without regard to case.
+// with their status, on threads of its own that read several folders at
+// once: the two folders of a compare are listed at the same time, and the
+// caller's thread stays free to show progress. The list comes out sorted by
+// name without regard to case, and is the same whatever order the folders
+// were read in.
 //
 // A listing that is stopped or dropped is left to end on its own: a folder
 // on an unreachable network share must not hold up its caller.
@@ -38,8 +41,10 @@ class FolderListing {
 
   private:
     struct Shared;
-    static void List(const std::shared_ptr<Shared>& shared, const std::string& folder,
-                     bool recurse);
+    static void Serve(const std::shared_ptr<Shared>& shared);
+    static bool TakeOver(Shared& shared, ListedFolder& folder, FolderReader::Contents& part,
+                         bool last);
+    static void Finish(Shared& shared);
 
     // Shared with the listing's thread, which may outlive this object.
     std::shared_ptr<Shared> m_shared;

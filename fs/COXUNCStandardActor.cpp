@@ -21,10 +21,8 @@ bool EntryIsAbsent(int error) {
     return error == ENOENT || error == ENOTDIR || error == ELOOP;
 }
 
-// Fills `data` from one directory entry. Returns false for entries that are
-// never listed: special files, broken links and entries that vanished. An
-// entry whose status cannot be read for another reason is returned with
-// its statusError set.
+}  // namespace
+
 bool DescribeEntry(int directoryFd, const dirent& entry, COXUNCStandardActor::Scan scan,
                    FindData& data) {
     data.name = entry.d_name;
@@ -75,6 +73,8 @@ bool DescribeEntry(int directoryFd, const dirent& entry, COXUNCStandardActor::Sc
     data.attributes = AttributesOf(data.name, data.status);
     return true;
 }
+
+namespace {
 
 // Reads entries until one matches the search's mask.
 HResult ReadMatchingEntry(FindSearch& search, FindData& data) {

@@ -42,5 +42,13 @@ class COXUNCStandardActor {
     virtual HResult FindClose(FindHandle handle);
 };
 
+struct dirent;
+// Fills `data` from `entry`, read from the folder open as `directoryFd`.
+// Returns false for entries that are never listed: special files, broken
+// links and entries that vanished. An entry whose status cannot be read for
+// another reason is returned with its statusError set.
+bool DescribeEntry(int directoryFd, const dirent& entry, COXUNCStandardActor::Scan scan,
+                   FindData& data);
+
 // True when `name` matches `mask`.
 bool MatchesMask(const std::string& name, const std::string& mask);

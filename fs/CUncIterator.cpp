@@ -1,26 +1,13 @@
 #include "CUncIterator.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <memory>
+
+#include "PhysicalPath.h"
 
 namespace {
 
 constexpr const char* kAllNames = "*.*";
-
-// The folder with every link resolved, or empty when it cannot be resolved.
-std::string ResolvePhysical(const std::string& folder) {
-    std::unique_ptr<char, decltype(&free)> resolved(realpath(folder.c_str(), nullptr), &free);
-    return resolved ? std::string(resolved.get()) : std::string();
-}
-
-bool IsSameOrAncestor(const std::string& ancestor, const std::string& path) {
-    if (ancestor == "/") {
-        return true;
-    }
-    return path.compare(0, ancestor.size(), ancestor) == 0 &&
-           (path.size() == ancestor.size() || path[ancestor.size()] == '/');
-}
 
 }  // namespace
 
@@ -52,7 +39,7 @@ bool CUncIterator::Start(bool includeFiles, bool includeDirs, bool recursive, bo
     m_bWalking = true;
     if (bRecursive && bDepthFirst) {
         const std::string start = m_searchSpec.GetDirectory();
-        PushScan(start, ResolvePhysical(start.empty() ? "." : start));
+        PushScan(start, ResolvePhysicalPath(start.empty() ? "." : start));
         std::string first = NextDirectory();
         if (!first.empty()) {
             m_searchSpec.Directory() = std::move(first);
@@ -118,7 +105,7 @@ std::string CUncIterator::NextDirectory() {
             return {};
         }
         const std::string start = m_searchSpec.GetDirectory();
-        PushScan(start, ResolvePhysical(start.empty() ? "." : start));
+        PushScan(start, ResolvePhysicalPath(start.empty() ? "." : start));
     }
     FindData entry;
     for (;;) {
@@ -149,7 +136,7 @@ std::string CUncIterator::NextDirectory() {
         std::string subfolder = scan.path.GetDirectory() + entry.name + GetSeparator();
         std::string physical;
         if (entry.isLink) {
-            physical = ResolvePhysical(subfolder);
+            physical = ResolvePhysicalPath(subfolder);
             if (physical.empty()) {
                 NoteUnlisted(subfolder, ResultFromErrno(errno));
                 continue;
@@ -192,7 +179,7 @@ void CUncIterator::CloseSearch(FindHandle& handle) {
 
 bool CUncIterator::LeadsBackIntoChain(const std::string& physicalPath) const {
     for (const DirScan& scan : m_dirStack) {
-        if (!scan.physicalPath.empty() && IsSameOrAncestor(physicalPath, scan.physicalPath)) {
+        if (!scan.physicalPath.empty() && IsSameOrAncestorPath(physicalPath, scan.physicalPath)) {
             return true;
         }
     }
