@@ -83,6 +83,7 @@ std::optional<bool> ContentBatch::Differs(size_t id) const {
 
 void ContentBatch::Clear() {
     m_pairs.clear();
+    m_folders.Clear();
 }
 
 void ContentBatch::CompareOnePair(Pair& pair, const std::atomic<bool>* stop) {
@@ -119,8 +120,9 @@ bool ContentBatch::CompareInRing(const std::atomic<bool>* stop) {
 void ContentBatch::QueueFile(unsigned slot, const std::string& path, char* buffer, uint64_t size) {
     io_uring_sqe* open = m_ring->NextEntry();
     open->opcode = IORING_OP_OPENAT;
-    open->fd = AT_FDCWD;
-    open->addr = reinterpret_cast<uintptr_t>(path.c_str());
+    const FolderHandles::Place place = m_folders.PlaceOf(path);
+    open->fd = place.folderFd;
+    open->addr = reinterpret_cast<uintptr_t>(place.name);
     // O_NONBLOCK keeps the open of a file replaced by a FIFO since the
     // listing from waiting for a writer; its read is ended by the stall limit.
     open->open_flags = O_RDONLY | O_NOCTTY | O_NONBLOCK;

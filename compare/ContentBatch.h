@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FolderHandles.h"
 #include "IoRing.h"
 
 // Compares the contents of many pairs of small files at once: every open,
@@ -67,6 +68,7 @@ class ContentBatch {
                    const std::atomic<bool>* stop);
 
     std::vector<Pair> m_pairs;
+    FolderHandles m_folders;
     // Both files of every pair, read whole plus one byte to see the end.
     std::vector<char> m_contents;
     // After m_contents: the ring goes first, waiting for any request that

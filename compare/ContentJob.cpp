@@ -1,8 +1,33 @@
 #include "ContentJob.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "CompareFileContents.h"
+
+struct ContentJob::Lane {
+    ContentBatch batch;
+    std::vector<size_t> inBatch;  // which pairs the batch holds
+};
+
+namespace {
+
+unsigned LaneCount(unsigned asked) {
+    if (asked != 0) {
+        return asked;
+    }
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+}
+
+}  // namespace
+
+ContentJob::ContentJob(unsigned lanes) {
+    for (unsigned lane = LaneCount(lanes); lane > 0; --lane) {
+        m_lanes.push_back(std::make_unique<Lane>());
+    }
+}
+
+ContentJob::~ContentJob() = default;
 
 bool ContentJob::Fits(uint64_t size) const {
     return m_pairs.empty() || (m_pairs.size() < kMostPairs && m_bytes + size <= kMostBytes);
@@ -14,46 +39,83 @@ void ContentJob::Add(size_t id, std::string path1, std::string path2, uint64_t s
 }
 
 void ContentJob::Compare(const std::atomic<bool>& stop) {
-    CompareSmallPairs(stop);
-    for (Pair& pair : m_pairs) {
-        if (stop) {
-            return;
-        }
-        if (!ContentBatch::Takes(pair.size)) {
-            pair.differs = CompareFileContents(pair.paths[0], pair.paths[1], pair.size, &stop) != 0;
-        }
+    PlanPortions();
+    std::atomic<size_t> nextPortion{0};
+    // The first lane is this thread; more lanes only when there is more work.
+    const size_t helpers =
+        std::min(m_lanes.size(), m_portions.size()) - (m_portions.empty() ? 0 : 1);
+    std::vector<std::thread> threads;
+    for (size_t lane = 1; lane <= helpers; ++lane) {
+        threads.emplace_back([&, lane] { RunLane(*m_lanes[lane], nextPortion, stop); });
+    }
+    RunLane(*m_lanes[0], nextPortion, stop);
+    for (std::thread& thread : threads) {
+        thread.join();
     }
 }
 
-// Small pairs go to the kernel a content batch at a time.
-void ContentJob::CompareSmallPairs(const std::atomic<bool>& stop) {
-    m_batch.Clear();
-    m_inBatch.clear();
-    for (size_t k = 0; k < m_pairs.size() && !stop; ++k) {
-        Pair& pair = m_pairs[k];
-        if (!ContentBatch::Takes(pair.size)) {
+// Runs of small pairs, each one large pair on its own, in the pairs' order.
+void ContentJob::PlanPortions() {
+    m_portions.clear();
+    size_t runStart = 0;
+    for (size_t k = 0; k <= m_pairs.size(); ++k) {
+        const bool small = k < m_pairs.size() && ContentBatch::Takes(m_pairs[k].size);
+        if (small && k - runStart < kSmallPairsPerPortion) {
             continue;
         }
-        if (!m_batch.Fits(pair.size)) {
-            FinishBatch(stop);
+        if (k > runStart) {
+            m_portions.push_back({runStart, k});
         }
-        // Each small pair is read in one batch only: its paths go there.
-        m_batch.Add(pair.id, std::move(pair.paths[0]), std::move(pair.paths[1]), pair.size);
-        m_inBatch.push_back(k);
+        if (k < m_pairs.size() && !small) {
+            m_portions.push_back({k, k + 1});
+            runStart = k + 1;
+        } else {
+            runStart = k;
+        }
     }
-    FinishBatch(stop);
 }
 
-void ContentJob::FinishBatch(const std::atomic<bool>& stop) {
-    if (m_inBatch.empty() || stop) {
+void ContentJob::RunLane(Lane& lane, std::atomic<size_t>& nextPortion,
+                         const std::atomic<bool>& stop) {
+    for (;;) {
+        const size_t portion = nextPortion.fetch_add(1);
+        if (portion >= m_portions.size() || stop) {
+            return;
+        }
+        ComparePortion(lane, m_portions[portion], stop);
+    }
+}
+
+void ContentJob::ComparePortion(Lane& lane, const Portion& portion, const std::atomic<bool>& stop) {
+    Pair& first = m_pairs[portion.first];
+    if (!ContentBatch::Takes(first.size)) {
+        first.differs = CompareFileContents(first.paths[0], first.paths[1], first.size, &stop) != 0;
         return;
     }
-    m_batch.Compare(&stop);
-    for (const size_t k : m_inBatch) {
-        m_pairs[k].differs = m_batch.Differs(m_pairs[k].id).value_or(true);
+    // Small pairs go to the kernel a content batch at a time.
+    const auto finishBatch = [&] {
+        if (lane.inBatch.empty() || stop) {
+            return;
+        }
+        lane.batch.Compare(&stop);
+        for (const size_t k : lane.inBatch) {
+            m_pairs[k].differs = lane.batch.Differs(m_pairs[k].id).value_or(true);
+        }
+        lane.batch.Clear();
+        lane.inBatch.clear();
+    };
+    for (size_t k = portion.first; k < portion.end && !stop; ++k) {
+        Pair& pair = m_pairs[k];
+        if (!lane.batch.Fits(pair.size)) {
+            finishBatch();
+        }
+        // Each small pair is read in one batch only: its paths go there.
+        lane.batch.Add(pair.id, std::move(pair.paths[0]), std::move(pair.paths[1]), pair.size);
+        lane.inBatch.push_back(k);
     }
-    m_batch.Clear();
-    m_inBatch.clear();
+    finishBatch();
+    lane.batch.Clear();
+    lane.inBatch.clear();
 }
 
 std::optional<bool> ContentJob::Differs(size_t id) const {

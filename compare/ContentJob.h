@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,13 +12,20 @@
 // The pairs of files whose contents one trip to the reading thread compares:
 // enough of them that handing the work over costs little beside it, few
 // enough that progress is shown often. Small files go to the kernel in
-// content batches; larger ones are read block by block. Everything it uses
-// is its own, so a trip that never ends can be left behind.
+// content batches; larger ones are read block by block. The work is shared
+// out among lanes, one per processor, each with a batch of its own. Every
+// thing it uses is its own, so a trip that never ends can be left behind.
 class ContentJob {
   public:
     static constexpr size_t kMostPairs = 1024;
     // Bytes of each side; a single pair of any size always fits.
     static constexpr uint64_t kMostBytes = 64u << 20;
+    // Small pairs a lane takes at a time.
+    static constexpr size_t kSmallPairsPerPortion = ContentBatch::kMostPairs;
+
+    // `lanes` 0: one per processor, at most four.
+    explicit ContentJob(unsigned lanes = 0);
+    ~ContentJob();
 
     // The job has room for one more pair of files of `size` bytes.
     bool Fits(uint64_t size) const;
@@ -38,13 +46,20 @@ class ContentJob {
         uint64_t size;
         bool differs = true;
     };
+    // A share of the work that one lane does at a time: a run of small
+    // pairs, or one large pair.
+    struct Portion {
+        size_t first;
+        size_t end;
+    };
+    struct Lane;
 
-    void CompareSmallPairs(const std::atomic<bool>& stop);
-    // Compares the pairs in m_batch and takes over their answers.
-    void FinishBatch(const std::atomic<bool>& stop);
+    void PlanPortions();
+    void RunLane(Lane& lane, std::atomic<size_t>& nextPortion, const std::atomic<bool>& stop);
+    void ComparePortion(Lane& lane, const Portion& portion, const std::atomic<bool>& stop);
 
     std::vector<Pair> m_pairs;
     uint64_t m_bytes = 0;
-    ContentBatch m_batch;
-    std::vector<size_t> m_inBatch;  // which of m_pairs m_batch holds
+    std::vector<Portion> m_portions;
+    std::vector<std::unique_ptr<Lane>> m_lanes;
 };

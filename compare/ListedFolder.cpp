@@ -17,9 +17,9 @@ class Flattener {
         for (ListedFolder::Unlisted& note : folder.notes) {
             Note(std::move(note));
         }
-        folder.notes.clear();
+        folder.notes = {};
         std::move(folder.files.begin(), folder.files.end(), std::back_inserter(m_files));
-        folder.files.clear();
+        folder.files = {};
         for (ListedFolder::Subfolder& below : folder.subfolders) {
             if (below.folder) {
                 Take(*below.folder);

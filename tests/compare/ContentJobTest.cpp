@@ -55,3 +55,35 @@ TEST(ContentJob, ComparesSmallAndLargePairsAndGivesUpWhenStopped) {
     EXPECT_EQ(leftBehind.Differs(0), true);
     EXPECT_EQ(leftBehind.Differs(1), true);
 }
+
+// Pairs spread over many folders, interleaved, shared out among lanes:
+// each pair is read from its own two files and keeps its own answer.
+TEST(ContentJob, PairsInManyFoldersSharedAmongLanesKeepTheirOwnAnswers) {
+    TempTree tree;
+    const size_t kPairs = 700;
+    const auto differs = [](size_t i) { return i % 3 == 0; };
+    std::vector<std::string> paths[2];
+    std::vector<uint64_t> sizes;
+    for (size_t i = 0; i < kPairs; ++i) {
+        const std::string name = "d" + std::to_string(i % 11) + "/f" + std::to_string(i);
+        const size_t size = i % 97 == 5 ? ContentBatch::kLargestFile + i : 10 + i % 50;
+        std::string content(size, static_cast<char>('a' + i % 26));
+        paths[0].push_back(tree.WriteFile("L/" + name, content));
+        if (differs(i)) {
+            content[size / 2] = '#';
+        }
+        paths[1].push_back(tree.WriteFile("R/" + name, content));
+        sizes.push_back(size);
+    }
+    for (const unsigned lanes : {1u, 3u}) {
+        ContentJob job(lanes);
+        for (size_t i = 0; i < kPairs; ++i) {
+            job.Add(2 * i, paths[0][i], paths[1][i], sizes[i]);
+        }
+        std::atomic<bool> stop{false};
+        job.Compare(stop);
+        for (size_t i = 0; i < kPairs; ++i) {
+            EXPECT_EQ(job.Differs(2 * i), differs(i)) << "pair " << i << ", lanes " << lanes;
+        }
+    }
+}
