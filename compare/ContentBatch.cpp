@@ -83,6 +83,9 @@ std::optional<bool> ContentBatch::Differs(size_t id) const {
 
 void ContentBatch::Clear() {
     m_pairs.clear();
+}
+
+void ContentBatch::ReleaseFolders() {
     m_folders.Clear();
 }
 

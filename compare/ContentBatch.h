@@ -40,7 +40,10 @@ class ContentBatch {
     // After Compare: whether the pair added under `id` differs (a file that
     // cannot be read differs); nullopt when no pair has that id.
     std::optional<bool> Differs(size_t id) const;
+    // Forgets the pairs; their folders stay open for the next pairs.
     void Clear();
+    // Closes the folders that the pairs so far were opened from.
+    void ReleaseFolders();
     // Whether pairs go to the kernel in batches rather than one at a time.
     bool UsesKernelBatching() const { return m_ring && m_ring->IsUsable(); }
 

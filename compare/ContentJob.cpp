@@ -130,4 +130,7 @@ std::optional<bool> ContentJob::Differs(size_t id) const {
 void ContentJob::Clear() {
     m_pairs.clear();
     m_bytes = 0;
+    for (const std::unique_ptr<Lane>& lane : m_lanes) {
+        lane->batch.ReleaseFolders();
+    }
 }

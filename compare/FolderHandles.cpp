@@ -22,6 +22,9 @@ int FolderHandles::FolderFd(std::string_view folder) {
             return held->fd.Get();
         }
     }
+    if (m_held.size() == kMostHeld) {
+        return -1;
+    }
     UniqueFd opened(open(std::string(folder).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!opened.IsOpen()) {
         return -1;

@@ -10,6 +10,8 @@
 // file is opened by its last name relative to its folder: the system looks
 // up one name instead of every folder on the way. Every folder stays open
 // until Clear, as requests queued for the kernel name them by descriptor.
+// Only a few are held, so that the program's other opens never run out of
+// descriptors; files of further folders are opened by their whole paths.
 class FolderHandles {
   public:
     // Where to open `path` from: a held folder and the path's last name, or,
@@ -24,6 +26,7 @@ class FolderHandles {
     void Clear();
 
   private:
+    static constexpr size_t kMostHeld = 32;
     struct Held {
         std::string folder;
         UniqueFd fd;

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <utility>
 
 #include "FolderReader.h"
 #include "NameList.h"
@@ -75,12 +76,8 @@ std::vector<CFileStatus> FolderListing::Take() {
     std::unique_lock lock(m_shared->mutex);
     m_shared->ended.wait(
         lock, [this] { return m_shared->done || (m_shared->stopped && !m_shared->sorting); });
-    if (!m_shared->done) {
-        // Stopped part way: what the folders read so far hold, unsorted.
-        std::vector<ListedFolder::Unlisted> unlisted;
-        m_shared->root.Flatten(m_shared->files, unlisted);
-    }
-    return std::move(m_shared->files);
+    // Stopped part way, the files listed so far come unsorted.
+    return std::exchange(m_shared->files, {});
 }
 
 std::vector<CUncIterator::UnlistedFolder> FolderListing::UnlistedFolders() const {
@@ -126,9 +123,12 @@ bool FolderListing::TakeOver(Shared& shared, ListedFolder& folder, FolderReader:
     if (shared.stopped) {
         return false;
     }
-    std::move(part.files.begin(), part.files.end(), std::back_inserter(folder.files));
-    shared.count.fetch_add(part.files.size(), std::memory_order_relaxed);
-    part.files.clear();
+    if (!part.files.empty()) {
+        folder.fileRuns.emplace_back(shared.files.size(), part.files.size());
+        std::move(part.files.begin(), part.files.end(), std::back_inserter(shared.files));
+        shared.count.store(shared.files.size(), std::memory_order_relaxed);
+        part.files.clear();
+    }
     if (last) {
         std::move(part.notes.begin(), part.notes.end(), std::back_inserter(folder.notes));
         for (ListedFolder::Subfolder& below : part.subfolders) {
@@ -142,19 +142,45 @@ bool FolderListing::TakeOver(Shared& shared, ListedFolder& folder, FolderReader:
     return true;
 }
 
-// Gathers the folders' files in walking order and sorts them. Sorted
-// without the lock, so that waiting and progress go on meanwhile; no
-// reader touches the folders any more.
+// Puts the files in order by name, those equal but for case in walking
+// order. Sorted without the lock, so that waiting and progress go on
+// meanwhile; no reader touches the list any more. Their places are sorted,
+// and each file then moved once, to keep the memory of the list itself.
 void FolderListing::Finish(Shared& shared) {
-    std::vector<CFileStatus> files;
+    std::vector<size_t> places;
     std::vector<ListedFolder::Unlisted> unlisted;
-    shared.root.Flatten(files, unlisted);
-    SortNamesNoCase(
-        files, [](const CFileStatus& file) -> const std::string& { return file.m_szFullName; });
+    places.reserve(shared.files.size());
+    shared.root.Flatten(places, unlisted);
+    const std::vector<CFileStatus>& files = shared.files;
+    std::stable_sort(places.begin(), places.end(), [&files](size_t a, size_t b) {
+        return CompareNoCase(files[a].m_szFullName, files[b].m_szFullName) < 0;
+    });
+    MoveIntoPlaces(shared.files, places);
     const std::lock_guard lock(shared.mutex);
-    shared.files = std::move(files);
     shared.unlisted = std::move(unlisted);
     shared.sorting = false;
     shared.done = true;
     shared.ended.notify_all();
+}
+
+// Moves the file at places[k] to k for every k, following each cycle of
+// the arrangement once.
+void FolderListing::MoveIntoPlaces(std::vector<CFileStatus>& files, std::vector<size_t>& places) {
+    for (size_t start = 0; start < places.size(); ++start) {
+        if (places[start] == start) {
+            continue;
+        }
+        CFileStatus held = std::move(files[start]);
+        size_t to = start;
+        for (;;) {
+            const size_t from = places[to];
+            places[to] = to;
+            if (from == start) {
+                files[to] = std::move(held);
+                break;
+            }
+            files[to] = std::move(files[from]);
+            to = from;
+        }
+    }
 }

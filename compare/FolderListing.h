@@ -45,6 +45,7 @@ class FolderListing {
     static bool TakeOver(Shared& shared, ListedFolder& folder, FolderReader::Contents& part,
                          bool last);
     static void Finish(Shared& shared);
+    static void MoveIntoPlaces(std::vector<CFileStatus>& files, std::vector<size_t>& places);
 
     // Shared with the listing's thread, which may outlive this object.
     std::shared_ptr<Shared> m_shared;

@@ -7,25 +7,27 @@
 
 namespace {
 
-// Gathers the files and failures of a folder tree in walking order.
+// Gathers the places of the files and the failures of a folder tree in
+// walking order.
 class Flattener {
   public:
-    Flattener(std::vector<CFileStatus>& files, std::vector<ListedFolder::Unlisted>& unlisted)
-        : m_files(files), m_unlisted(unlisted) {}
+    Flattener(std::vector<size_t>& places, std::vector<ListedFolder::Unlisted>& unlisted)
+        : m_places(places), m_unlisted(unlisted) {}
 
-    void Take(ListedFolder& folder) {
-        for (ListedFolder::Unlisted& note : folder.notes) {
-            Note(std::move(note));
+    void Take(const ListedFolder& folder) {
+        for (const ListedFolder::Unlisted& note : folder.notes) {
+            Note(note);
         }
-        folder.notes = {};
-        std::move(folder.files.begin(), folder.files.end(), std::back_inserter(m_files));
-        folder.files = {};
-        for (ListedFolder::Subfolder& below : folder.subfolders) {
+        for (const auto& [first, count] : folder.fileRuns) {
+            for (size_t place = first; place < first + count; ++place) {
+                m_places.push_back(place);
+            }
+        }
+        for (const ListedFolder::Subfolder& below : folder.subfolders) {
             if (below.folder) {
                 Take(*below.folder);
-            } else if (below.note.error != 0) {
-                Note(std::move(below.note));
-                below.note.error = 0;
+            } else {
+                Note(below.note);
             }
         }
     }
@@ -33,13 +35,13 @@ class Flattener {
   private:
     // A folder missing altogether is simply empty; any other failure is
     // noted once, however often the walk meets it.
-    void Note(ListedFolder::Unlisted note) {
+    void Note(const ListedFolder::Unlisted& note) {
         if (note.error != 0 && note.error != ENOENT && m_noted.insert(note.folder).second) {
-            m_unlisted.push_back(std::move(note));
+            m_unlisted.push_back(note);
         }
     }
 
-    std::vector<CFileStatus>& m_files;
+    std::vector<size_t>& m_places;
     std::vector<ListedFolder::Unlisted>& m_unlisted;
     std::unordered_set<std::string> m_noted;
 };
@@ -55,17 +57,6 @@ bool ListedFolder::LeadsBackIntoChain(const std::string& physical) const {
     return false;
 }
 
-void ListedFolder::Flatten(std::vector<CFileStatus>& filesOut, std::vector<Unlisted>& unlisted) {
-    filesOut.reserve(filesOut.size() + CountFiles());
-    Flattener(filesOut, unlisted).Take(*this);
-}
-
-size_t ListedFolder::CountFiles() const {
-    size_t count = files.size();
-    for (const Subfolder& below : subfolders) {
-        if (below.folder) {
-            count += below.folder->CountFiles();
-        }
-    }
-    return count;
+void ListedFolder::Flatten(std::vector<size_t>& places, std::vector<Unlisted>& unlisted) const {
+    Flattener(places, unlisted).Take(*this);
 }

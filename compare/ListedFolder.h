@@ -2,15 +2,17 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CFileStatus.h"
 #include "CUncIterator.h"
 
-// One folder of a listing as far as it has been read: its files, the
-// failures met while reading it, and the folders below it, each in the
-// order met. Folders are read several at a time; Flatten then gives the
-// files and failures in the order a walk of one folder at a time gives.
+// One folder of a listing as far as it has been read: where its files lie
+// in the listing's one list of files, the failures met while reading it, and
+// the folders below it, each in the order met. Folders are read several at
+// a time; Flatten then gives the files and failures in the order a walk of
+// one folder at a time gives.
 struct ListedFolder {
     using Unlisted = CUncIterator::UnlistedFolder;
 
@@ -25,17 +27,16 @@ struct ListedFolder {
 
     // A link to `physical` leads back into this folder or one it lies in.
     bool LeadsBackIntoChain(const std::string& physical) const;
-    // Moves out the files and failures of this folder and every folder below:
-    // a folder's files, then each folder below in turn; each failing folder
-    // is noted once, where it was first met.
-    void Flatten(std::vector<CFileStatus>& files, std::vector<Unlisted>& unlisted);
-    // How many files this folder and the folders below hold now.
-    size_t CountFiles() const;
+    // The places in the list of the files of this folder and every folder
+    // below, and their failures: a folder's files, then each folder below in
+    // turn; each failing folder is noted once, where it was first met.
+    void Flatten(std::vector<size_t>& places, std::vector<Unlisted>& unlisted) const;
 
     const std::string path;          // as the listing names it, ending in "/"
     const std::string physicalPath;  // with every link resolved; may be empty
     const ListedFolder* const parent;
-    std::vector<CFileStatus> files;
+    // Runs of the list that hold this folder's files: first place, count.
+    std::vector<std::pair<size_t, size_t>> fileRuns;
     std::vector<Unlisted> notes;  // its own failures and its entries'
     std::vector<Subfolder> subfolders;
 };
