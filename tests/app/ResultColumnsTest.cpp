@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, FittedWidthsAreThoseOfMeasuringEveryCell) {
         const std::string path = m_tree.WriteFile(side + name, "");
         ASSERT_EQ(truncate(path.c_str(), sizes[i]), 0);
         if (i % 4 == 1) {
-            chmod(path.c_str(), 0444);
+            ASSERT_EQ(chmod(path.c_str(), 0444), 0);
         }
     }
     m_tree.WriteFile("right/" + std::string(40, 'n') + ".f", "12345");
