@@ -82,6 +82,7 @@ int CCompareDlg::CompareFolders() {
     m_pProgress->Show();
     ResetGrid(*m_pLeftGrid);
     ResetGrid(*m_pRightGrid);
+    FreeResults();  // the last run's rows, which the grids no longer read
     m_strVerdict = "Comparing....";
     SetVerdictColours(kLightBlue, *wxBLACK);
     UpdateData(false);
