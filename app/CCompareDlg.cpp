@@ -324,7 +324,7 @@ void CCompareDlg::ResetGrid(CResultGrid& grid) {
     grid.m_fittedWidths.reset();
     grid.SetRowCount(0, false);
     grid.SetColumnCount(0, false);
-    grid.GetDataSource(0)->Empty();
+    grid.ClearLines();
     grid.SetColumnCount(CResultGrid::kColumnCount, false);
     const char* const headings[] = {"", "NAME", "SIZE", "MODIFIED", "ATTR", "FULL PATH NAME"};
     for (int column = 0; column < CResultGrid::kColumnCount; ++column) {
@@ -619,6 +619,9 @@ void CCompareDlg::FinishClose(PendingClose how) {
     if (how == PendingClose::SavingSettings) {
         SaveSettingsAndPlacement();
     }
+    // The grids read the rows until they are gone.
+    m_pLeftGrid->ClearLines();
+    m_pRightGrid->ClearLines();
     FreeResults();
     Destroy();
 }

@@ -13,16 +13,11 @@
 #include "COXStatic.h"
 #include "CResultGrid.h"
 #include "DisplayText.h"
-#include "FileTexts.h"
 #include "MainWindowColours.h"
 #include "MessageBox.h"
 #include "PathText.h"
 #include "PumpMessages.h"
 #include "TraceLog.h"
-
-namespace {
-constexpr char kTimePattern[] = "%m/%d/%y  %H:%M:%S";
-}
 
 void CCompareDlg::OnCompare() {
     if (m_bRunning) {
@@ -87,6 +82,7 @@ int CCompareDlg::CompareFolders() {
     m_pProgress->Show();
     ResetGrid(*m_pLeftGrid);
     ResetGrid(*m_pRightGrid);
+    FreeResults();  // the last run's rows, which the grids no longer read
     m_strVerdict = "Comparing....";
     SetVerdictColours(kLightBlue, *wxBLACK);
     UpdateData(false);
@@ -101,6 +97,8 @@ int CCompareDlg::CompareFolders() {
     }
 
     const int rows = static_cast<int>(m_results.size());
+    m_pLeftGrid->ShowResults(m_results, m_strLeftFolder, m_bDisregardAttributes);
+    m_pRightGrid->ShowResults(m_results, m_strRightFolder, m_bDisregardAttributes);
     m_pLeftGrid->Freeze();
     m_pRightGrid->Freeze();
     m_pLeftGrid->SetRowCount(rows, false);
@@ -139,7 +137,7 @@ int CCompareDlg::CompareFolders() {
     m_pAbort->Hide();
     m_pProgress->Hide();
     wxEndBusyCursor();
-    FreeResults();  // the grids hold the rows now; every action works from them
+    // The grids read the engine's rows for as long as they show them.
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     TraceLog("Compare run: %d equal, %d different, %d missing, %.3f seconds", m_counts.equal,
              m_counts.different, m_counts.missing, elapsed.count());
@@ -170,26 +168,7 @@ void CCompareDlg::PumpMessages() {
     }
 }
 
-void CCompareDlg::ShowRow(size_t index, const ResultRow& row, RowStatus status) {
-    const int line = static_cast<int>(index);
-    const auto show = [&](CResultGrid* grid, const std::string& name, uint64_t size, int64_t time,
-                          uint32_t attributes, std::string path) {
-        grid->ShowLine(line,
-                       {name, std::to_string(size), FormatFileTime(time, kTimePattern),
-                        AttributeLetters(attributes), std::move(path)},
-                       m_bDisregardAttributes);
-    };
-    if (row.HasLeft()) {
-        show(m_pLeftGrid, row.szLeftName, row.nLeftSize, row.tLeftTime, row.nLeftAttr,
-             LeftPath(row));
-    }
-    if (row.HasRight()) {
-        show(m_pRightGrid, row.szRightName, row.nRightSize, row.tRightTime, row.nRightAttr,
-             RightPath(row));
-    }
-    for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
-        const int bitmaps[] = {grid->m_nBmpIdentical, grid->m_nBmpContent, grid->m_nBmpMissing,
-                               grid->m_nBmpAttrib,    grid->m_nBmpTime,    grid->m_nBmpSize};
-        grid->SetCellBitmap(CResultGrid::kColumnStatus, line, bitmaps[static_cast<int>(status)]);
-    }
+void CCompareDlg::ShowRow(size_t index, const ResultRow&, RowStatus status) {
+    m_pLeftGrid->ShowStatus(index, status);
+    m_pRightGrid->ShowStatus(index, status);
 }

@@ -1,5 +1,7 @@
 #include "CResultGrid.h"
 
+#include <wx/dcclient.h>
+#include <wx/dcscreen.h>
 #include <wx/renderer.h>
 #include <wx/toplevel.h>
 
@@ -12,7 +14,9 @@
 #include "PathText.h"
 #include "PumpMessages.h"
 #include "ResourceImages.h"
+#include "ResultLinesSource.h"
 #include "ResultsWindow.h"
+#include "WidestTextRows.h"
 
 CResultGrid::~CResultGrid() = default;
 
@@ -28,6 +32,9 @@ void CResultGrid::InitialiseGrid() {
     m_font = wxFont(wxFontInfo(8).FaceName("Arial").Family(wxFONTFAMILY_SWISS));
     SetDefaultFont(&m_font);
 
+    auto lines = std::make_unique<ResultLinesSource>(m_bLeftGrid);
+    m_pLines = lines.get();
+    SetDataSource(AddDataSource(std::move(lines)));
     SetRowCount(100, false);
     SetColumnCount(2, false);
     // No side heading and no scroll bars: the window's shared bar scrolls.
@@ -65,10 +72,56 @@ void CResultGrid::NotifyTopRowChanged(int, int) {
     m_pWindow->ShowTopRowOnSharedBar(GetTopRow());
 }
 
-// The row limit of a fit counts the heading rows too.
+void CResultGrid::ShowResults(const std::vector<ResultRow>& rows, const std::string& folder,
+                              bool greyAttributes) {
+    m_fittedWidths.reset();
+    m_pLines->ShowRows(
+        rows, folder, greyAttributes,
+        {GetBitmap(m_nBmpIdentical), GetBitmap(m_nBmpContent), GetBitmap(m_nBmpMissing),
+         GetBitmap(m_nBmpAttrib), GetBitmap(m_nBmpTime), GetBitmap(m_nBmpSize)});
+}
+
+void CResultGrid::ShowStatus(size_t index, RowStatus status) {
+    m_pLines->SetStatus(index, status);
+}
+
+void CResultGrid::ClearLines() {
+    m_fittedWidths.reset();
+    m_pLines->Empty();
+}
+
+// Every cell of these columns is one text in the grid's font, so the widest
+// text by its characters' widths is the widest cell; a few of the widest
+// are measured in full in case drawing the whole text differs a little.
 void CResultGrid::FitColumnsToEveryRow(int first, int last) {
+    constexpr size_t kMeasuredTexts = 8;
+    std::unique_ptr<wxDC> dc;
+    if (GetHandle() != nullptr) {
+        dc = std::make_unique<wxClientDC>(this);
+    } else {
+        dc = std::make_unique<wxScreenDC>();
+    }
+    dc->SetFont(m_font);
+    const auto measure = [&dc](std::string_view character) {
+        return dc->GetTextExtent(wxString::FromUTF8(character.data(), character.size())).x;
+    };
     const int headingRows = static_cast<int>(Sheet().m_topHeadingHeights.size());
-    FitColumnsToContent(first, last, headingRows + GetRowCount(), 3);
+    const int rows = GetRowCount();
+    std::string text;
+    for (int column = first; column <= last; ++column) {
+        WidestTextRows widest(kMeasuredTexts, measure);
+        for (int row = 0; row < rows; ++row) {
+            m_pLines->ReadText(column, row, text);
+            widest.Offer(row, text);
+        }
+        std::vector<int> measured;
+        for (int row = -headingRows; row < 0; ++row) {
+            measured.push_back(row);
+        }
+        const std::vector<int> candidates = widest.Rows();
+        measured.insert(measured.end(), candidates.begin(), candidates.end());
+        FitColumnsToRows(column, column, measured);
+    }
 }
 
 int CResultGrid::NotifyFromCellType(int, int, int, int, intptr_t) {

@@ -5,9 +5,13 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "CSheetGrid.h"
+#include "ResultRow.h"
+#include "RowStatus.h"
 
+class ResultLinesSource;
 class ResultsWindow;
 
 // One of the main window's two results grids: the left folder's files or
@@ -44,6 +48,15 @@ class CResultGrid : public CSheetGrid {
     CResultGrid() = default;
     ~CResultGrid() override;
 
+    // Shows this grid's side of `rows`, which stay as they are until
+    // ClearLines; full paths are `folder` (ending in "/") and the name. A
+    // line shows once ShowStatus has given its status.
+    void ShowResults(const std::vector<ResultRow>& rows, const std::string& folder,
+                     bool greyAttributes);
+    void ShowStatus(size_t index, RowStatus status);
+    // Forgets every line and heading.
+    void ClearLines();
+
     // The grid of the same window that shows the other folder.
     CResultGrid& OtherGrid() const;
 
@@ -61,7 +74,7 @@ class CResultGrid : public CSheetGrid {
                       const std::string& name);
 
     // Fits columns first..last to the widest text among their headings and
-    // all their rows.
+    // all their rows. Only the few texts that may be the widest are measured.
     void FitColumnsToEveryRow(int first, int last);
 
     // SIZE, MODIFIED and ATTR widths fitted to their content; empty once
@@ -92,7 +105,8 @@ class CResultGrid : public CSheetGrid {
     void DrawFocusRectangle(wxDC& dc, const wxRect& rect) override;
 
   private:
-    bool m_bFollowingPartner = false;  // its top row is being set by the other grid
+    bool m_bFollowingPartner = false;       // its top row is being set by the other grid
+    ResultLinesSource* m_pLines = nullptr;  // the grid's data source, which it owns
 
     std::string FolderText(bool leftSide) const;
     void SetStatusBoth(int row, int bitmapIndex);

@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -344,6 +345,9 @@ class CSheetGrid : public wxWindow {
     // `rowLimit` rows (flags bit 0: the heading rows too): 1, 2, 3 for a bad
     // first, last, or range.
     virtual int FitColumnsToContent(int first, int last, int rowLimit, int flags);
+    // Sizes the columns first..last (valid) to their widest cell among
+    // `rows`, which may name heading rows.
+    void FitColumnsToRows(int first, int last, std::span<const int> rows);
     virtual void InitialiseGrid();
     virtual void InitialiseSheet(int sheet);
     virtual bool AllowCurrentCellMove(int oldColumn, int oldRow, int newColumn, int newRow);

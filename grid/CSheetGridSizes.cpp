@@ -230,7 +230,12 @@ int CSheetGrid::FitColumnsToContent(int first, int last, int rowLimit, int flags
     }
     take(0, sheet.m_nLockedRows);
     take(sheet.m_nTopRow, sheet.m_nRowCount);
+    FitColumnsToRows(first, last, rows);
+    return 0;
+}
 
+void CSheetGrid::FitColumnsToRows(int first, int last, std::span<const int> rows) {
+    CGridSheet& sheet = Sheet();
     std::unique_ptr<wxDC> dc;
     if (GetHandle() != nullptr) {
         dc = std::make_unique<wxClientDC>(this);
@@ -279,7 +284,6 @@ int CSheetGrid::FitColumnsToContent(int first, int last, int rowLimit, int flags
         SetSideHeadingWidth(sideHeadingWidth);
     }
     AdjustLayout();
-    return 0;
 }
 
 wxSize CSheetGrid::MeasureText(wxDC& dc, const wxString& text, bool multiLine) {

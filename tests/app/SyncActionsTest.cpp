@@ -454,3 +454,50 @@ TEST_F(SyncActionsTest, AFolderThatCannotBeListedMakesTheRunIncompleteAndIsLeftA
     EXPECT_EQ(m_tree.ReadFile("left/locked/a.txt"), "left a");
     EXPECT_FALSE(m_tree.Exists("left/locked/b.txt"));
 }
+
+namespace {
+
+TEST_F(SyncActionsTest, LinesBelowADeletedOneShowAndActOnTheirOwnFiles) {
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+        m_tree.WriteFile(std::string("left/") + name, std::string("left ") + name);
+        m_tree.WriteFile(std::string("right/") + name, name);
+    }
+    CCompareDlg& window = Compare();
+    CResultGrid& left = window.LeftGrid();
+    CResultGrid& right = window.RightGrid();
+
+    UseMenu(left, 0, CResultGrid::ID_DELETE_BOTH);
+    ASSERT_EQ(left.GetRowCount(), 2);
+    EXPECT_EQ(left.CellBytes(CResultGrid::kColumnName, 0), "b.txt");
+    EXPECT_EQ(right.CellBytes(CResultGrid::kColumnFullPath, 1), m_right + "c.txt");
+    EXPECT_EQ(Status(right, 0), right.GetBitmap(right.m_nBmpSize));
+
+    UseMenu(left, 1, CResultGrid::ID_COPY_THERE);
+    EXPECT_EQ(m_tree.ReadFile("right/c.txt"), "left c.txt");
+    EXPECT_EQ(m_tree.ReadFile("right/b.txt"), "b.txt");
+    EXPECT_EQ(right.CellBytes(CResultGrid::kColumnSize, 1), "10");
+    EXPECT_EQ(Status(left, 1), left.GetBitmap(left.m_nBmpIdentical));
+    EXPECT_EQ(Status(left, 0), left.GetBitmap(left.m_nBmpSize));
+    ExpectAFreshCompareAgrees();
+}
+
+TEST_F(SyncActionsTest, LinesKeepTheFoldersOfTheirCompareWhenTheFieldsChange) {
+    m_tree.WriteFile("left/a.txt", "a");
+    m_tree.WriteFile("right/a.txt", "a");
+    CCompareDlg& window = Compare(true);
+    const std::vector<LineView> left = GridView(window.LeftGrid());
+    const std::vector<LineView> right = GridView(window.RightGrid());
+    EXPECT_EQ(left[0].texts.back(), m_left + "a.txt");
+
+    window.m_strLeftFolder = m_tree.MakeDir("elsewhere") + "/";
+    window.m_strRightFolder = window.m_strLeftFolder;
+    window.m_bDisregardAttributes = false;
+    window.UpdateData(false);
+    EXPECT_EQ(GridView(window.LeftGrid()), left);
+    EXPECT_EQ(GridView(window.RightGrid()), right);
+    CGridCell attributes;
+    window.LeftGrid().GetCell(CResultGrid::kColumnAttributes, 0, attributes);
+    EXPECT_EQ(attributes.GetTextColour(), wxColour(192, 192, 192));
+}
+
+}  // namespace
