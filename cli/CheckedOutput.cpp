@@ -19,6 +19,16 @@ void CheckedOutput::Printf(const char* format, ...) {
     }
 }
 
+void CheckedOutput::Write(const std::string& text) {
+    if (Failed()) {
+        return;
+    }
+    if (std::fwrite(text.data(), 1, text.size(), m_stream) != text.size() ||
+        std::ferror(m_stream) != 0) {
+        NoteFailure();
+    }
+}
+
 bool CheckedOutput::Finish() {
     if (!Failed() && (std::fflush(m_stream) == EOF || std::ferror(m_stream) != 0)) {
         NoteFailure();

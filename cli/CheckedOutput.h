@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 // A stream that the results go to, watched for write errors (a full disk, a
 // closed terminal): the first failure is kept, later writes are skipped, and
@@ -11,6 +12,8 @@ class CheckedOutput {
 
     // Writes printf-style, unless a write has failed already.
     void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // Writes `text` as it stands, unless a write has failed already.
+    void Write(const std::string& text);
     // Writes out what is still buffered; true when every write succeeded.
     bool Finish();
     bool Failed() const { return m_error != 0; }

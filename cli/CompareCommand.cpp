@@ -9,30 +9,28 @@
 
 namespace {
 
-// A name on one output line: backslash, tab, newline and carriage return
-// are escaped so that every row stays one line of three tab-separated fields.
-std::string EscapeName(const std::string& name) {
-    std::string escaped;
-    escaped.reserve(name.size());
+// Appends a name for one output line: backslash, tab, newline and carriage
+// return are escaped so that every row stays one line of three
+// tab-separated fields.
+void AppendEscapedName(std::string& line, const std::string& name) {
     for (const char c : name) {
         switch (c) {
             case '\\':
-                escaped += "\\\\";
+                line += "\\\\";
                 break;
             case '\t':
-                escaped += "\\t";
+                line += "\\t";
                 break;
             case '\n':
-                escaped += "\\n";
+                line += "\\n";
                 break;
             case '\r':
-                escaped += "\\r";
+                line += "\\r";
                 break;
             default:
-                escaped += c;
+                line += c;
         }
     }
-    return escaped;
 }
 
 }  // namespace
@@ -114,8 +112,14 @@ void CompareCommand::ShowRow(size_t, const ResultRow& row, RowStatus status) {
     if (m_line.brief && status == RowStatus::Identical) {
         return;
     }
-    m_output.Printf("%s\t%s\t%s\n", LegendText(status), EscapeName(row.szLeftName).c_str(),
-                    EscapeName(row.szRightName).c_str());
+    // One line buffer serves every row: a million rows make no allocations.
+    m_rowText.assign(LegendText(status));
+    m_rowText += '\t';
+    AppendEscapedName(m_rowText, row.szLeftName);
+    m_rowText += '\t';
+    AppendEscapedName(m_rowText, row.szRightName);
+    m_rowText += '\n';
+    m_output.Write(m_rowText);
     if (m_output.Failed()) {
         m_engine.m_bAbort = true;  // no one reads the rest
     }

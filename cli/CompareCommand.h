@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string>
 
 #include "CCompareEngine.h"
 #include "CheckedOutput.h"
@@ -41,5 +42,6 @@ class CompareCommand : public CompareHost {
     std::FILE* m_err;
     const volatile std::sig_atomic_t& m_interrupted;
     ProgressLine m_progress;
+    std::string m_rowText;  // the row being printed
     CCompareEngine m_engine;
 };
