@@ -1,5 +1,6 @@
 #include "SlowMount.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -29,11 +30,22 @@ bool WaitForExit(pid_t child) {
     return false;
 }
 
+std::string LastLine(const fs::path& file) {
+    std::ifstream log(file);
+    std::string line, last = "(no message)";
+    while (std::getline(log, line)) {
+        last = line.empty() ? last : line;
+    }
+    return last;
+}
+
 }  // namespace
 
 SlowMount::SlowMount(const std::string& slowFsProgram, const fs::path& source,
                      const fs::path& mountPoint, int delayMicroseconds)
-    : m_mountPoint(mountPoint), m_countsFile(mountPoint.string() + ".counts") {
+    : m_mountPoint(mountPoint),
+      m_countsFile(mountPoint.string() + ".counts"),
+      m_logFile(mountPoint.string() + ".log") {
     RunCommand({"fusermount3", "-u", "-q", m_mountPoint.string()});  // left by a killed run
     fs::create_directories(m_mountPoint);
     fs::remove(m_countsFile);
@@ -45,7 +57,15 @@ SlowMount::SlowMount(const std::string& slowFsProgram, const fs::path& source,
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
-    if (posix_spawn(&m_child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    // libfuse's own notices go to a log, read back when the mount fails.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, m_logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    const int spawned = posix_spawn(&m_child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
         m_child = -1;
         m_error = "cannot start " + slowFsProgram;
     } else if (!WaitUntilMounted()) {
@@ -68,7 +88,7 @@ bool SlowMount::WaitUntilMounted() {
         int status = 0;
         if (waitpid(m_child, &status, WNOHANG) == m_child) {
             m_child = -1;
-            m_error = "the file system did not mount (can this user mount /dev/fuse?)";
+            m_error = "the file system did not mount: " + LastLine(m_logFile);
             return false;
         }
         std::this_thread::sleep_for(kPollStep);

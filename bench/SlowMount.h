@@ -30,6 +30,7 @@ class SlowMount {
 
     std::filesystem::path m_mountPoint;
     std::filesystem::path m_countsFile;
+    std::filesystem::path m_logFile;
     pid_t m_child = -1;
     std::string m_error;
 };

@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
     g_source = argv[1];
     g_delay = std::chrono::microseconds(std::strtol(argv[3], nullptr, 10));
     const std::string countsFile = argv[4];
-    char options[] = "ro,attr_timeout=0,entry_timeout=0,negative_timeout=0,direct_io";
+    char options[] = "ro,attr_timeout=0,entry_timeout=0,negative_timeout=0,max_threads=16";
     char foreground[] = "-f", option[] = "-o";
     char* fuseArguments[] = {argv[0], foreground, option, options, argv[2], nullptr};
     const fuse_operations operations = Operations();
