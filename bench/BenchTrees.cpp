@@ -44,6 +44,13 @@ std::string RelativePath(const TreePair& pair, int i) {
     return "d" + std::to_string(i % pair.folders) + "/file" + std::to_string(i) + ".dat";
 }
 
+// Whether file i is among one in `every` (0: none), spread over many folders
+// rather than gathered in the few whose number fits a pattern; a different
+// `pick` chooses different files.
+bool Picked(int i, int every, unsigned pick) {
+    return every != 0 && (static_cast<unsigned>(i) * 2654435761u >> 8) % every == pick;
+}
+
 }  // namespace
 
 fs::path BenchTreeBase() {
@@ -66,10 +73,10 @@ fs::path GenerateTreePair(const fs::path& base, const TreePair& pair) {
         const size_t size = pair.fileSize + static_cast<size_t>(i) % (pair.sizeSpread + 1);
         std::string content = Content(size, static_cast<unsigned>(i));
         WriteFile(root / "left" / relative, content);
-        if (pair.deleteEvery != 0 && i % pair.deleteEvery == 0) {
+        if (Picked(i, pair.deleteEvery, 0)) {
             continue;
         }
-        if (pair.changeEvery != 0 && i % pair.changeEvery == 1) {
+        if (Picked(i, pair.changeEvery, 1)) {
             content.back() = static_cast<char>(content.back() ^ 1);
         }
         WriteFile(root / "right" / relative, content);

@@ -11,8 +11,8 @@ struct TreePair {
     int folders;
     size_t fileSize;
     size_t sizeSpread = 0;  // file i has fileSize + i % (sizeSpread + 1) bytes
-    int changeEvery = 0;    // every n-th right file differs in its last byte; 0: none
-    int deleteEvery = 0;    // every n-th right file is missing; 0: none
+    int changeEvery = 0;    // one in n right files differs in its last byte; 0: none
+    int deleteEvery = 0;    // one in n right files is missing; 0: none
 };
 
 inline constexpr TreePair kFilesFor20k{"s", 20000, 200, 1024};
