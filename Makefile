@@ -28,7 +28,7 @@ define run_tests
 	@cd $(1) && $(2) xvfb-run -a ctest --output-on-failure -j $(JOBS)
 endef
 
-.PHONY: all setup build release run test asan bench format clean
+.PHONY: all setup build release run test asan bench bench-quick format clean
 
 all: build
 
@@ -53,12 +53,20 @@ asan: setup
 	$(call configure_and_build,$(ASAN_DIR),Debug,-DVANTREL_SANITIZE=ON)
 	$(call run_tests,$(ASAN_DIR),$(SANITIZER_ENV))
 
+# Every benchmark case; the 1 000 000-file trees make this take long.
 bench: build
 	@$(BUILD_DIR)/bench/bench_walk
 	@$(BUILD_DIR)/bench/bench_compare
 	@xvfb-run -a $(BUILD_DIR)/bench/bench_grid_store
 	@xvfb-run -a -s "-screen 0 1400x900x24" $(BUILD_DIR)/bench/bench_grid_paint
-	@xvfb-run -a $(BUILD_DIR)/bench/bench_gui_compare
+	@xvfb-run -a $(BUILD_DIR)/bench/bench_gui_compare 100000
+	@xvfb-run -a $(BUILD_DIR)/bench/bench_gui_compare 1000000
+	@xvfb-run -a $(BUILD_DIR)/bench/bench_copy_all
+
+# Only the cases under 100 000 files.
+bench-quick: build
+	@$(BUILD_DIR)/bench/bench_compare --quick
+	@xvfb-run -a $(BUILD_DIR)/bench/bench_gui_compare 20000
 	@xvfb-run -a $(BUILD_DIR)/bench/bench_copy_all
 
 format:

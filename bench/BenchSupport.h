@@ -1,10 +1,18 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
 // Helpers shared by the benchmark programs.
+
+// Prints the processor count, total memory and load average at the start,
+// which every benchmark shows first so that its figures can be judged.
+void PrintMachine();
+
+// True when the program was started with --quick: only the small cases run.
+bool QuickRun(int argc, char** argv);
 
 // Peak resident memory of this process so far, in bytes.
 long PeakMemoryBytes();
@@ -12,13 +20,33 @@ long PeakMemoryBytes();
 // unless the command redirects it); negative when it failed.
 double TimeShellCommand(const std::string& command);
 
-// One run of a program, its output discarded.
-struct CommandRun {
-    double seconds = -1;
-    long peakMemoryBytes = 0;  // the program's own peak resident memory
-    int exitStatus = -1;
+// The figures of one run, or the medians of several.
+struct RunFigures {
+    double wallSeconds = -1;
+    double processorSeconds = -1;  // user + system
+    long peakMemoryBytes = 0;
+    bool failed = true;
 };
-CommandRun RunCommand(const std::vector<std::string>& arguments);
+
+// Runs a program with its output discarded; its wall time, its own
+// processor time and peak memory. Exit status 0 and 1 (differences found)
+// count as success.
+RunFigures RunCommand(const std::vector<std::string>& arguments);
+// Times `work` done in this process: wall time, this process's processor
+// time during it and its peak memory so far.
+RunFigures MeasureInProcess(const std::function<void()>& work);
+
+// One way of doing the measured work; it may prepare untimed before it
+// measures.
+using Measurement = std::function<RunFigures()>;
+Measurement CommandMeasurement(std::vector<std::string> arguments);
+
+// One warm-up run of each measurement, then `runs` rounds that run each in
+// turn (A, B, A, B, ...); the median of each figure per measurement, in the
+// order given. `beforeEachRun` (if set) runs untimed before every run.
+std::vector<RunFigures> MedianOfInterleavedRuns(const std::vector<Measurement>& measurements,
+                                                int runs = 5,
+                                                const std::function<void()>& beforeEachRun = {});
 
 class Timer {
   public:

@@ -29,11 +29,16 @@ int RunWithMainWindow(int argc, char** argv, const std::string& settingsFile,
     return 0;
 }
 
-void CompareInWindow(CCompareDlg& window, const std::string& left, const std::string& right,
-                     bool recurse) {
+void SetFolders(CCompareDlg& window, const std::string& left, const std::string& right,
+                bool recurse) {
     window.m_strLeftFolder = left + "/";
     window.m_strRightFolder = right + "/";
     window.m_bRecurse = recurse;
     window.UpdateData(false);
+}
+
+void CompareInWindow(CCompareDlg& window, const std::string& left, const std::string& right,
+                     bool recurse) {
+    SetFolders(window, left, right, recurse);
     window.OnCompare();
 }

@@ -11,6 +11,9 @@ class CCompareDlg;
 int RunWithMainWindow(int argc, char** argv, const std::string& settingsFile,
                       const std::function<void(CCompareDlg&)>& body);
 
-// Sets the window's two folders (ending in "/") and runs one compare.
+// Sets the window's two folders (ending in "/") for the next compare.
+void SetFolders(CCompareDlg& window, const std::string& left, const std::string& right,
+                bool recurse);
+// Sets the window's two folders and runs one compare.
 void CompareInWindow(CCompareDlg& window, const std::string& left, const std::string& right,
                      bool recurse);

@@ -1,56 +1,80 @@
-// Times vantrel-compare -r against diff -rq and rsync -rcn --delete on three
-// generated tree pairs, warm cache, and prints each time, the ratio to
-// diff -rq, and vantrel-compare's peak memory per file: in all, and above
-// what a compare of two empty folders takes (the program itself).
-#include <fcntl.h>
-#include <sys/stat.h>
+// Times vantrel-compare -r against diff -rq (and rsync -rcn) on generated
+// tree pairs and prints, per case, the median wall and processor times,
+// their ratios to diff -rq and each program's peak memory per file; then
+// the same through a slow file system. With --quick only the cases under
+// 100 000 files run. An optional folder argument replaces the tree base.
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "BenchTrees.h"
+#include "CompareTable.h"
+#include "SlowFsCompare.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The peak memory of vantrel-compare on two empty folders.
-long ProgramBytes(const fs::path& base) {
-    const fs::path empty = base / "empty";
-    fs::create_directories(empty / "left");
-    fs::create_directories(empty / "right");
-    return BestOfThree(
-               {VANTREL_COMPARE_PATH, "-r", (empty / "left").string(), (empty / "right").string()})
-        .peakMemoryBytes;
+void MeasureCase(const std::string& title, const fs::path& root, const TreePair& pair,
+                 bool withRsync, const std::function<void()>& beforeEachRun = {}) {
+    const std::string left = (root / "left").string(), right = (root / "right").string();
+    const std::vector<CompareProgram> programs = ComparePrograms(withRsync);
+    std::vector<Measurement> measurements;
+    for (const CompareProgram& program : programs) {
+        measurements.push_back(CommandMeasurement(program.arguments(left, right)));
+    }
+    PrintCompareCase(title, programs, MedianOfInterleavedRuns(measurements, 5, beforeEachRun),
+                     pair.files);
 }
 
-void Measure(const char* name, const fs::path& root, int files, long programBytes) {
-    const std::string left = (root / "left").string(), right = (root / "right").string();
-    const CommandRun vantrel = BestOfThree({VANTREL_COMPARE_PATH, "-r", left, right});
-    const CommandRun diff = BestOfThree({"diff", "-rq", left, right});
-    const CommandRun rsync = BestOfThree({"rsync", "-rcn", "--delete", left + "/", right + "/"});
-    std::printf("%-34s %9.3f %9.3f %9.3f %10.2f %12.0f %12.0f\n", name, vantrel.seconds,
-                diff.seconds, rsync.seconds, vantrel.seconds / diff.seconds,
-                static_cast<double>(vantrel.peakMemoryBytes) / files,
-                static_cast<double>(vantrel.peakMemoryBytes - programBytes) / files);
+// Empties the kernel's page, name and attribute caches; why not, or "".
+std::string DropCaches() {
+    if (geteuid() != 0) {
+        return "not running as root";
+    }
+    sync();
+    std::ofstream dropCaches("/proc/sys/vm/drop_caches");
+    if (!(dropCaches << "3" << std::flush)) {
+        return std::string("cannot write /proc/sys/vm/drop_caches: ") + std::strerror(errno);
+    }
+    return "";
+}
+
+void MeasureColdCache(const fs::path& small) {
+    const std::string title = "(a) cold cache: caches dropped before every run";
+    if (const std::string why = DropCaches(); !why.empty()) {
+        std::printf("\n%s\n  skipped: %s\n", title.c_str(), why.c_str());
+        return;
+    }
+    MeasureCase(title, small, kSmallFiles, true, [] { DropCaches(); });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const fs::path base = argc > 1 ? fs::path(argv[1]) : BenchTreeBase();
-    const fs::path small = GenerateTreePair(base, kSmallFiles);
-    const fs::path large = GenerateTreePair(base, kLargeFiles);
-    const fs::path changed = GenerateTreePair(base, kSmallFilesChanged);
-    const long programBytes = ProgramBytes(base);
-    std::printf("vantrel-compare on two empty folders: %.1f MB peak\n", programBytes / 1e6);
-    std::printf("%-34s %9s %9s %9s %10s %12s %12s\n", "case (seconds, best of 3)", "vantrel",
-                "diff -rq", "rsync", "vs diff", "bytes/file", "above empty");
-    Measure("(a) 100 000 x 1 KiB, identical", small, kSmallFiles.files, programBytes);
-    Measure("(b) 1 000 x 1 MiB, identical", large, kLargeFiles.files, programBytes);
-    Measure("(c) (a) with 1 % changed", changed, kSmallFilesChanged.files, programBytes);
+    PrintMachine();
+    const bool quick = QuickRun(argc, argv);
+    const fs::path base = argc > 1 && !quick ? fs::path(argv[1]) : BenchTreeBase();
+    MeasureCase("20 000 x 1 KiB in 200 folders, identical", GenerateTreePair(base, kFilesFor20k),
+                kFilesFor20k, true);
+    if (!quick) {
+        const fs::path small = GenerateTreePair(base, kSmallFiles);
+        MeasureCase("(a) 100 000 x 1 KiB in 1 000 folders, identical", small, kSmallFiles, true);
+        MeasureCase("(b) 1 000 x 1 MiB, identical", GenerateTreePair(base, kLargeFiles),
+                    kLargeFiles, true);
+        MeasureCase("(c) (a) with 1 % changed", GenerateTreePair(base, kSmallFilesChanged),
+                    kSmallFilesChanged, true);
+        MeasureCase(
+            "1 000 000 x 100-200 bytes in 1 000 folders, 1 % changed, 0.1 % missing on the right",
+            GenerateTreePair(base, kMillionFiles), kMillionFiles, false);
+        MeasureColdCache(small);
+    }
+    CompareThroughSlowFs(GenerateTreePair(base, kSlowFsFiles), kSlowFsFiles.files, quick);
     return 0;
 }

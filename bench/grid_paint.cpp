@@ -76,6 +76,7 @@ void Measure(const char* name, wxEventLoopBase& loop, CGridCellArea& area,
 }  // namespace
 
 int main(int argc, char** argv) {
+    PrintMachine();
     wxApp::SetInstance(new wxApp());
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "bench_grid_paint needs a display: run it under xvfb-run -a\n");

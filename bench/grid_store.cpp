@@ -30,6 +30,7 @@ void MakeText(int column, int row, std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    PrintMachine();
     wxApp::SetInstance(new wxApp());
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "bench_grid_store needs a display: run it under xvfb-run -a\n");

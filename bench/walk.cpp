@@ -61,6 +61,7 @@ size_t WalkTree(const std::string& root, StatusSource source) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    PrintMachine();
     const std::string root = argc > 1 ? argv[1] : "/tmp/vantrel-bench-walk";
     if (!std::filesystem::exists(root + "/top9/sub99/file99.dat")) {
         std::printf("generating %d files in %d folders under %s\n", kFolders * kFilesPerFolder,
