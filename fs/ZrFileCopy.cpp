@@ -15,7 +15,6 @@
 #include <memory>
 #include <vector>
 
-#include "FileQueries.h"
 #include "InterruptedCopyCleanup.h"
 #include "PathText.h"
 #include "StaleTemporaryFiles.h"
@@ -70,19 +69,12 @@ std::string NotRegularReason(const struct stat& info) {
     return S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
 }
 
-// Opens a regular file with an advisory lock. Not open, with `reason` set,
-// when it cannot be opened, is not a regular file (never a FIFO or device)
-// or is locked by another.
+// Opens a file that was found to be a regular file, with an advisory lock.
+// Not open, with `reason` set, when it cannot be opened, is no longer a
+// regular file (never a FIFO or device) or is locked by another. `info`
+// receives the status of what was opened.
 UniqueFd OpenLocked(const std::string& path, int flags, int lockKind, struct stat& info,
                     std::string& reason) {
-    if (stat(path.c_str(), &info) != 0) {
-        reason = std::strerror(errno);
-        return UniqueFd();
-    }
-    if (!S_ISREG(info.st_mode)) {
-        reason = NotRegularReason(info);
-        return UniqueFd();
-    }
     UniqueFd fd(open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!fd.IsOpen() || fstat(fd.Get(), &info) != 0) {
         reason = std::strerror(errno);
@@ -99,16 +91,35 @@ UniqueFd OpenLocked(const std::string& path, int flags, int lockKind, struct sta
     return fd;
 }
 
-// Opens an existing target for replacing; not open when it is read-only
-// (its owner lacks write permission, whoever we are) or cannot be opened.
-UniqueFd OpenWritableTarget(const std::string& path, std::string& reason) {
+// What stands at the target's path, from one look at its entry.
+struct TargetEntry {
+    std::string path;     // where the content goes: through a link, to the file it names
+    bool exists = false;  // a file or folder is there (a link to nothing is not)
+    std::string refusal;  // why it cannot be replaced; empty when it can (or nothing is there)
+};
+
+TargetEntry LookAtTarget(const std::string& target) {
+    TargetEntry entry;
+    entry.path = target;
     struct stat info {};
-    UniqueFd fd = OpenLocked(path, O_WRONLY, LOCK_EX, info, reason);
-    if (fd.IsOpen() && (info.st_mode & S_IWUSR) == 0) {
-        reason = std::strerror(EACCES);
-        return UniqueFd();
+    if (lstat(target.c_str(), &info) != 0) {
+        return entry;  // nothing there, or unreachable: creating the copy says why
     }
-    return fd;
+    if (S_ISLNK(info.st_mode)) {
+        std::unique_ptr<char, decltype(&free)> resolved(realpath(target.c_str(), nullptr), &free);
+        if (!resolved || lstat(resolved.get(), &info) != 0) {
+            entry.refusal = std::strerror(errno);  // a file does not take the place of the link
+            return entry;
+        }
+        entry.path = resolved.get();
+    }
+    entry.exists = true;
+    if (!S_ISREG(info.st_mode)) {
+        entry.refusal = NotRegularReason(info);
+    } else if ((info.st_mode & S_IWUSR) == 0) {
+        entry.refusal = std::strerror(EACCES);  // read-only to its owner, whoever we are
+    }
+    return entry;
 }
 
 // Stops a copy under way once a signal ends the program.
@@ -118,18 +129,6 @@ bool Interrupted() {
         return true;
     }
     return false;
-}
-
-// Where the content really goes: through a link to the file it names.
-std::string ResolveTarget(const std::string& target) {
-    struct stat info {};
-    if (lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        std::unique_ptr<char, decltype(&free)> resolved(realpath(target.c_str(), nullptr), &free);
-        if (resolved) {
-            return resolved.get();
-        }
-    }
-    return target;
 }
 
 // Copies up to `count` bytes from the descriptors' offsets, fewer when the
@@ -222,7 +221,10 @@ bool CopyContent(int in, int out, const struct stat& info) {
             return false;
         }
     }
-    return CopyStretch(in, out, UINT64_MAX);
+    // The size known, one request usually copies it all; a file that tells
+    // no size (as some system files do) is read to its end.
+    return CopyStretch(in, out,
+                       info.st_size > 0 ? static_cast<uint64_t>(info.st_size) : UINT64_MAX);
 }
 
 mode_t DefaultFileMode() {
@@ -235,21 +237,22 @@ mode_t DefaultFileMode() {
 
 int ZrFileCopy(const std::string& source, const std::string& target, bool overwrite,
                bool keepAttributes, std::string* reason) {
-    errno = 0;
-    if (!FileExists(source)) {
-        return Fail(reason, std::strerror(errno != 0 ? errno : ENOENT),
+    struct stat sourceInfo {};
+    if (stat(source.c_str(), &sourceInfo) != 0) {
+        return Fail(reason, std::strerror(errno),
                     "ERROR: ZrFileCopy failed.  Source file does not exist: \"%s\"",
                     source.c_str());
     }
-    if (FileExists(target) && !overwrite) {
+    const TargetEntry entry = LookAtTarget(target);
+    if (entry.exists && !overwrite) {
         return Fail(reason, std::strerror(EEXIST),
                     "ERROR: ZrFileCopy failed.  Target file exists and overwrite flag was not "
                     "specified: \"%s\"",
                     target.c_str());
     }
-    struct stat sourceInfo {};
-    std::string why;
-    const UniqueFd in = OpenLocked(source, O_RDONLY, LOCK_SH, sourceInfo, why);
+    std::string why = S_ISREG(sourceInfo.st_mode) ? "" : NotRegularReason(sourceInfo);
+    const UniqueFd in =
+        why.empty() ? OpenLocked(source, O_RDONLY, LOCK_SH, sourceInfo, why) : UniqueFd();
     if (!in.IsOpen()) {
         return Fail(reason, why, "ERROR: ZrFileCopy failed.  Unable to open source file \"%s\"",
                     source.c_str());
@@ -257,15 +260,20 @@ int ZrFileCopy(const std::string& source, const std::string& target, bool overwr
 
     // An existing target must be a writable regular file that no one else
     // holds locked; it stays locked until it has been replaced.
-    const std::string destination = ResolveTarget(target);
-    const bool replacing = PathExists(destination);
-    const UniqueFd oldTarget = replacing ? OpenWritableTarget(destination, why) : UniqueFd();
     const auto cannotCreate = [&] {
         return Fail(reason, why,
                     "ERROR: ZrFileCopy failed.  Unable to open/create target file \"%s\"",
                     target.c_str());
     };
-    if (replacing && !oldTarget.IsOpen()) {
+    if (!entry.refusal.empty()) {
+        why = entry.refusal;
+        return cannotCreate();
+    }
+    const std::string& destination = entry.path;
+    struct stat oldInfo {};
+    const UniqueFd oldTarget =
+        entry.exists ? OpenLocked(destination, O_WRONLY, LOCK_EX, oldInfo, why) : UniqueFd();
+    if (entry.exists && !oldTarget.IsOpen()) {
         return cannotCreate();
     }
     static StaleTemporaryFiles staleFiles;

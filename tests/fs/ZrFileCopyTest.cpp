@@ -279,3 +279,52 @@ TEST_F(ZrFileCopyTest, CopyLeavesTargetIntactWhenTheDiskFills) {
     EXPECT_EQ(entries, 1u);
     EXPECT_NE(Log().find("No space left on device"), std::string::npos);
 }
+
+// A file of known size goes over in one in-kernel request, not a second one
+// only to find its end; a file that tells no size is still read to its end.
+TEST_F(ZrFileCopyTest, AFileOfKnownSizeIsCopiedInOneRequest) {
+    class CountingCopies : public SystemCalls {
+      public:
+        ssize_t CopyFileRange(int in, int out, size_t count) override {
+            ++requests;
+            return SystemCalls::CopyFileRange(in, out, count);
+        }
+        int requests = 0;
+    } counting;
+    SystemCalls* previous = SystemCalls::Install(&counting);
+    const std::string content(5000, 'k');
+    const int copied = ZrFileCopy(tree.WriteFile("src", content), tree.Path("dst"), true, true);
+    const int sizedRequests = counting.requests;
+    counting.requests = 0;
+    const int empty = ZrFileCopy(tree.WriteFile("none", ""), tree.Path("none2"), true, true);
+    SystemCalls::Install(previous);
+    EXPECT_EQ(copied, 1);
+    EXPECT_EQ(tree.ReadFile("dst"), content);
+    EXPECT_EQ(sizedRequests, 1);
+    EXPECT_EQ(empty, 1);
+    EXPECT_EQ(counting.requests, 1) << "an empty-looking file is asked for its content";
+}
+
+// One look at the target decides: a link to nothing is refused and stays a
+// link, and a link to a read-only file is refused as that file is.
+TEST_F(ZrFileCopyTest, ALinkToNothingOrToAReadOnlyFileIsRefusedAndKept) {
+    const std::string source = tree.WriteFile("src", "new");
+    ASSERT_EQ(symlink("nowhere", tree.Path("broken").c_str()), 0);
+    std::string reason;
+    EXPECT_EQ(ZrFileCopy(source, tree.Path("broken"), true, true, &reason), 0);
+    EXPECT_EQ(reason, "No such file or directory");
+    struct stat info {};
+    ASSERT_EQ(lstat(tree.Path("broken").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+
+    const std::string readOnly = tree.WriteFile("readonly", "old");
+    chmod(readOnly.c_str(), 0444);
+    ASSERT_EQ(symlink("readonly", tree.Path("toReadOnly").c_str()), 0);
+    EXPECT_EQ(ZrFileCopy(source, tree.Path("toReadOnly"), true, true, &reason), 0);
+    EXPECT_EQ(reason, "Permission denied");
+    EXPECT_EQ(tree.ReadFile("readonly"), "old");
+    // Without overwrite a link to nothing is no file in the way: still refused.
+    EXPECT_EQ(ZrFileCopy(source, tree.Path("broken"), false, true, &reason), 0);
+    EXPECT_EQ(reason, "No such file or directory");
+    EXPECT_EQ(CountEntries(tree.Root()), 4u);
+}
