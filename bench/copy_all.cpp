@@ -3,6 +3,8 @@
 // prints the median times, throughputs and ratios; then checks once that
 // every program produced the same tree. Needs a display:
 //   xvfb-run -a build/bench/bench_copy_all
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -25,9 +27,13 @@ struct Copier {
     std::function<RunFigures()> copy;  // the target exists and is empty
 };
 
+// The last run's copy is removed first, and the removal committed to disk:
+// a file system that has not yet committed its deletions makes new files
+// slowly, which would charge one program for another's removal.
 Measurement IntoEmptyTarget(const Copier& copier) {
     return [&copier] {
         fs::remove_all(copier.target);
+        sync();
         fs::create_directories(copier.target);
         return copier.copy();
     };
