@@ -109,8 +109,8 @@ int ResultLinesSource::DeleteCell(int column, int row) {
 int ResultLinesSource::Empty() {
     m_written.Empty();
     m_pRows = nullptr;
-    m_statuses = {};
-    m_lines = {};
+    m_statuses = std::vector<uint8_t>();  // assigning {} would keep the memory
+    m_lines = std::vector<uint32_t>();
     m_rowCount = 0;
     return 0;
 }

@@ -80,12 +80,17 @@ double TimeShellCommand(const std::string& command) {
     return status == 0 ? timer.Seconds() : -1.0;
 }
 
-RunFigures RunCommand(const std::vector<std::string>& arguments) {
+std::vector<char*> ArgumentVector(const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
     for (const auto& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
+    return argv;
+}
+
+RunFigures RunCommand(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv = ArgumentVector(arguments);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);

@@ -31,6 +31,9 @@ struct RunFigures {
 // Runs a program with its output discarded; its wall time, its own
 // processor time and peak memory. Exit status 0 and 1 (differences found)
 // count as success.
+// The argument list of a program to start: pointers into `arguments`,
+// ending with a null pointer.
+std::vector<char*> ArgumentVector(const std::vector<std::string>& arguments);
 RunFigures RunCommand(const std::vector<std::string>& arguments);
 // Times `work` done in this process: wall time, this process's processor
 // time during it and its peak memory so far.

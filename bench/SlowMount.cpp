@@ -52,11 +52,7 @@ SlowMount::SlowMount(const std::string& slowFsProgram, const fs::path& source,
     const std::string delay = std::to_string(delayMicroseconds);
     const std::vector<std::string> arguments = {
         slowFsProgram, source.string(), m_mountPoint.string(), delay, m_countsFile.string()};
-    std::vector<char*> argv;
-    for (const auto& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
+    std::vector<char*> argv = ArgumentVector(arguments);
     // libfuse's own notices go to a log, read back when the mount fails.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

@@ -116,9 +116,9 @@ bool CCompareEngine::GatherFileStatus() {
     const bool paired = AnalyzeResults();
     m_host.ShowProgress(false);
     // The rows now hold all that the lists held: a run of a million files
-    // need not keep each file twice.
-    m_sourceFiles = {};
-    m_targetFiles = {};
+    // need not keep each file twice. (Assigning {} would keep the memory.)
+    m_sourceFiles = std::vector<CFileStatus>();
+    m_targetFiles = std::vector<CFileStatus>();
     return paired;
 }
 
@@ -137,7 +137,7 @@ bool CCompareEngine::ReadStatuses(std::vector<CFileStatus>& listed,
     }
     // Every listed file's status was read with the listing.
     statuses = std::move(listed);
-    listed = {};
+    listed = std::vector<CFileStatus>();
     return true;
 }
 
@@ -413,9 +413,9 @@ bool CCompareEngine::Run() {
 }
 
 void CCompareEngine::FreeResults() {
-    m_sourceFiles = {};
-    m_targetFiles = {};
-    m_results = {};
+    m_sourceFiles = std::vector<CFileStatus>();
+    m_targetFiles = std::vector<CFileStatus>();
+    m_results = std::vector<ResultRow>();
 }
 
 void CCompareEngine::ShowStatus(const char* format, int first, int second) {

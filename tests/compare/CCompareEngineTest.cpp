@@ -83,3 +83,15 @@ TEST_F(CCompareEngineTest, ListingTextsKeepTheirOrderThoughBothFoldersAreListedA
                   "Getting TARGET... 10", "Getting TARGET... 20", "Checking TARGET... 1 of 25",
                   "Checking TARGET... 11 of 25", "Checking TARGET... 21 of 25"}));
 }
+
+// A run keeps no second copy of the files once they are paired, and freeing
+// the results gives their memory back: a window that compares a million
+// files again must not carry the last run's lists and rows meanwhile.
+TEST_F(CCompareEngineTest, PairedListsAndFreedResultsHoldNoMemory) {
+    ASSERT_TRUE(host.Compare(tree.Path("L"), tree.Path("R")));
+    EXPECT_EQ(host.engine.m_sourceFiles.capacity(), 0u);
+    EXPECT_EQ(host.engine.m_targetFiles.capacity(), 0u);
+    EXPECT_GE(host.engine.m_results.capacity(), 25u);
+    host.engine.FreeResults();
+    EXPECT_EQ(host.engine.m_results.capacity(), 0u);
+}
