@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "FolderListing.h"
+#include "MemoryArenas.h"
 #include "NameList.h"
 #include "TraceLog.h"
 
@@ -45,7 +46,9 @@ constexpr std::chrono::milliseconds kPumpInterval{10};
 
 }  // namespace
 
-CCompareEngine::CCompareEngine(CompareHost& host) : m_host(host) {}
+CCompareEngine::CCompareEngine(CompareHost& host) : m_host(host) {
+    LimitMemoryArenas();
+}
 
 CCompareEngine::~CCompareEngine() = default;
 
@@ -117,7 +120,6 @@ bool CCompareEngine::GatherFileStatus() {
     m_host.ShowProgress(false);
     // The rows now hold all that the lists held: a run of a million files
     // need not keep each file twice. (Assigning {} would keep the memory.)
-    m_sourceFiles = std::vector<CFileStatus>();
     m_targetFiles = std::vector<CFileStatus>();
     return paired;
 }
@@ -157,6 +159,9 @@ bool CCompareEngine::AnalyzeResults() {
         }
         FillSide(m_results.emplace_back(), kLeftSide, m_sourceFiles[i], m_strLeftFolder.size());
     }
+    // The left rows hold all that the left list held: its memory goes before
+    // the right files are paired, which is when a run needs the most.
+    m_sourceFiles = std::vector<CFileStatus>();
     if (!PairRightFiles()) {
         return false;
     }

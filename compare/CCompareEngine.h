@@ -41,8 +41,8 @@ class CCompareEngine {
     // Lists both folders into m_sourceFiles and m_targetFiles, then pairs
     // them. False when aborted during listing, reading or pairing.
     bool GatherFileStatus();
-    // Pairs m_sourceFiles with m_targetFiles into m_results, ordered by name.
-    // False when aborted.
+    // Pairs m_sourceFiles with m_targetFiles into m_results, ordered by name;
+    // m_sourceFiles is emptied once its files are rows. False when aborted.
     bool AnalyzeResults();
     // The row order: by name (the left name, or the right one when the left
     // side is absent) without regard to case.
