@@ -28,15 +28,15 @@ std::string FolderText(std::string folder) {
 
 struct FolderListing::Shared {
     Shared(std::string folder, bool recurseBelow)
-        : root(folder, ResolvePhysicalPath(folder), nullptr), recurse(recurseBelow) {}
+        : root(std::move(folder), {}, nullptr), recurse(recurseBelow) {}
 
     std::mutex mutex;
     std::condition_variable ended;
     std::condition_variable workArrived;
-    ListedFolder root;                             // guarded by mutex, but for its constant parts
-    std::deque<ListedFolder*> waiting;             // guarded by mutex: folders not yet read
-    unsigned reading = 0;                          // guarded by mutex: folders being read
-    std::vector<CFileStatus> files;                // guarded by mutex: the sorted list
+    ListedFolder root;                  // guarded by mutex, but for its constant parts
+    std::deque<ListedFolder*> waiting;  // guarded by mutex: folders not yet read
+    unsigned reading = 0;               // guarded by mutex: folders being read
+    std::vector<CFileStatus> files;     // guarded by mutex: as listed; sorted once the listing ends
     std::vector<ListedFolder::Unlisted> unlisted;  // guarded by mutex
     bool stopped = false;                          // guarded by mutex
     bool sorting = false;  // set and cleared under mutex by the thread that sorts
@@ -108,6 +108,11 @@ void FolderListing::Serve(const std::shared_ptr<Shared>& shared) {
         shared->waiting.pop_front();
         ++shared->reading;
         lock.unlock();
+        if (folder.parent == nullptr) {
+            // Resolved here rather than by the caller, whose thread a folder
+            // on a hung share must not hold.
+            folder.physicalPath = ResolvePhysicalPath(folder.path);
+        }
         FolderReader(folder, shared->recurse).Read([&](FolderReader::Contents& part, bool last) {
             return TakeOver(*shared, folder, part, last);
         });

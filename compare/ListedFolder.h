@@ -32,8 +32,10 @@ struct ListedFolder {
     // turn; each failing folder is noted once, where it was first met.
     void Flatten(std::vector<size_t>& places, std::vector<Unlisted>& unlisted) const;
 
-    const std::string path;          // as the listing names it, ending in "/"
-    const std::string physicalPath;  // with every link resolved; may be empty
+    const std::string path;  // as the listing names it, ending in "/"
+    // With every link resolved; may be empty. The top folder's is set by the
+    // reader that reads it, before any folder below exists.
+    std::string physicalPath;
     const ListedFolder* const parent;
     // Runs of the list that hold this folder's files: first place, count.
     std::vector<std::pair<size_t, size_t>> fileRuns;
