@@ -141,6 +141,11 @@ wxRect CCompareDlg::DialogRect(int x, int y, int width, int height) const {
 void CCompareDlg::CreateMenuBar() {
     auto* file = new wxMenu();
     file->Append(wxID_EXIT, "E&xit\tCtrl+Q");
+    auto* view = new wxMenu();
+    view->Append(kFiltersCommand, "&Filters...",
+                 "Choose the files and folders a compare includes and excludes");
+    view->AppendCheckItem(kShowIdenticalCommand, "Show &Identical Files",
+                          "Show the files that are the same in both folders");
     auto* help = new wxMenu();
     // F1 also reaches the item through the window's key hook (OnCharHook).
     help->Append(wxID_HELP_INDEX, "&Help Topics\tF1", "Display Vantrel help file");
@@ -151,6 +156,7 @@ void CCompareDlg::CreateMenuBar() {
                  "Check to see if there are any updates available to Vantrel");
     auto* bar = new wxMenuBar();
     bar->Append(file, "&File");
+    bar->Append(view, "&View");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
     Bind(

@@ -70,6 +70,9 @@ class CCompareDlg : public wxFrame,
     // The menu command the application answers with the update check (the
     // toolkit's menu ids end at 32767).
     static constexpr int kCheckForUpdatesCommand = wxID_HIGHEST + 1;
+    // View menu commands.
+    static constexpr int kFiltersCommand = wxID_HIGHEST + 2;
+    static constexpr int kShowIdenticalCommand = wxID_HIGHEST + 3;
 
     // Settings are read from and written to `profile`, which must outlive
     // the window.
