@@ -42,6 +42,8 @@ constexpr char kRightFolderKey[] = "Initial Folder 2";
 constexpr char kRecurseKey[] = "Recurse Directory";
 constexpr char kDisregardKey[] = "Disregard Attributes";
 constexpr char kWindowPosKey[] = "Window Pos";
+constexpr char kDiffToolKey[] = "Diff Tool";
+constexpr char kDeleteToTrashKey[] = "Delete To Trash";
 constexpr char kDefaultFolder[] = "/";
 
 // Folder texts are byte strings; an edit shows their display form. Reading
@@ -130,7 +132,12 @@ CCompareDlg::CCompareDlg(CProfile& profile)
     LayoutControls();
 }
 
-CCompareDlg::~CCompareDlg() = default;
+// The grids read the engine's rows to the last: they go first, while those
+// rows still exist (the engine, a base, would otherwise go before the
+// window's children, and a grid losing the focus then reads freed rows).
+CCompareDlg::~CCompareDlg() {
+    DestroyChildren();
+}
 
 // ----------------------------------------------------------------- controls
 
@@ -635,6 +642,15 @@ void CCompareDlg::FinishClose(PendingClose how) {
 void CCompareDlg::SaveSettingsAndPlacement() {
     SaveWindowPlacement();
     SaveSettings();
+}
+
+// Read when used, so that a change to the settings file applies at once.
+std::string CCompareDlg::DiffToolSetting() const {
+    return m_profile.GetProfileString(kSection, kDiffToolKey, "");
+}
+
+bool CCompareDlg::DeletesToTrash() const {
+    return m_profile.GetProfileInt(kSection, kDeleteToTrashKey, 1) != 0;
 }
 
 void CCompareDlg::SaveSettings() {

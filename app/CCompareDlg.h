@@ -84,6 +84,8 @@ class CCompareDlg : public wxFrame,
     CResultGrid& RightGrid() const override { return *m_pRightGrid; }
     const std::string& FolderOf(bool leftSide) const override;
     bool DisregardsAttributes() const override { return m_bDisregardAttributes; }
+    std::string DiffToolSetting() const override;
+    bool DeletesToTrash() const override;
     bool InUnlistedFolder(std::string_view relativeName) const override;
     void ShowTopRowOnSharedBar(int topRow) override;
     void NoteGridsChanged() override;

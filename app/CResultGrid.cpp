@@ -7,8 +7,11 @@
 
 #include <cstring>
 
+#include "DiffTool.h"
 #include "DisplayText.h"
+#include "ExternalProgram.h"
 #include "FileActions.h"
+#include "FileDeletion.h"
 #include "MessageBox.h"
 #include "MessageLines.h"
 #include "PathText.h"
@@ -277,17 +280,6 @@ bool CResultGrid::CopyReporting(const std::string& source, const std::string& ta
     return false;
 }
 
-bool CResultGrid::DeleteReporting(const std::string& path) {
-    const std::optional<std::string> reason = RemoveFile(path);
-    if (reason) {
-        ShowMessageBox(
-            "ERROR:  Unable to delete\n\n" + ToDisplayText(path) + "\n\n" + ToDisplayText(*reason),
-            wxOK | wxICON_ERROR, this);
-        return false;
-    }
-    return true;
-}
-
 // Fetches the other side's file into this folder, under its name there.
 void CResultGrid::CopyHere(int row) {
     CResultGrid& other = OtherGrid();
@@ -319,10 +311,23 @@ void CResultGrid::CopyThere(int row) {
 // side shown as missing.
 void CResultGrid::DeleteRowFiles(int row, bool deleteThis, bool deleteOther) {
     CResultGrid& other = OtherGrid();
-    if (deleteThis && !DeleteReporting(CellBytes(kColumnFullPath, row))) {
+    const std::string thisPath = CellBytes(kColumnFullPath, row);
+    const std::string otherPath = other.CellBytes(kColumnFullPath, row);
+    std::vector<std::string> paths;
+    if (deleteThis) {
+        paths.push_back(thisPath);
+    }
+    if (deleteOther) {
+        paths.push_back(otherPath);
+    }
+    FileDeletion deletion(m_pWindow->DeletesToTrash(), *this);
+    if (!deletion.Confirm(paths)) {
         return;
     }
-    if (deleteOther && !DeleteReporting(other.CellBytes(kColumnFullPath, row))) {
+    if (deleteThis && !deletion.Delete(thisPath)) {
+        return;
+    }
+    if (deleteOther && !deletion.Delete(otherPath)) {
         if (deleteThis) {
             ShowLine(row, FileLine{}, false);
             SetStatusBoth(row, m_nBmpMissing);
@@ -335,6 +340,37 @@ void CResultGrid::DeleteRowFiles(int row, bool deleteThis, bool deleteOther) {
     m_fittedWidths.reset();
     other.m_fittedWidths.reset();
     FinishAction();
+}
+
+void CResultGrid::NotifyCellDoubleClick(int, int row, const wxRect&, const wxPoint&, bool) {
+    ShowPairDifferences(row);
+}
+
+void CResultGrid::NotifyKeyDown(int& key, bool) {
+    if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
+        ShowPairDifferences(GetCurrentRow());
+        key = 0;
+    }
+}
+
+// The program is started and left to run: the window goes on at once.
+void CResultGrid::ShowPairDifferences(int row) {
+    if (m_pWindow == nullptr || row < 0 || row >= GetRowCount() || !HasFile(row) ||
+        !OtherGrid().HasFile(row)) {
+        return;
+    }
+    CResultGrid& left = m_bLeftGrid ? *this : OtherGrid();
+    CResultGrid& right = m_bLeftGrid ? OtherGrid() : *this;
+    const DiffToolCommand command =
+        MakeDiffToolCommand(m_pWindow->DiffToolSetting(), left.CellBytes(kColumnFullPath, row),
+                            right.CellBytes(kColumnFullPath, row));
+    if (command.arguments.empty()) {
+        ShowMessageBox(ToDisplayText(command.error), wxOK | wxICON_INFORMATION, this);
+    } else if (!StartProgram(command.arguments)) {
+        ShowMessageBox("ERROR:  Unable to start the file comparison program\n\n" +
+                           ToDisplayText(command.arguments.front()),
+                       wxOK | wxICON_ERROR, this);
+    }
 }
 
 void CResultGrid::FinishAction() {

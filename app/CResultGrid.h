@@ -99,6 +99,10 @@ class CResultGrid : public CSheetGrid {
                            intptr_t parameter) override;
     bool AllowContextMenu(int column, int row, int section) override;
     void NotifyMenuCommand(int column, int row, int section, int id) override;
+    // A double click or Enter on a line opens its pair in a file-comparison program.
+    void NotifyCellDoubleClick(int column, int row, const wxRect& rect, const wxPoint& point,
+                               bool handled) override;
+    void NotifyKeyDown(int& key, bool handled) override;
     int GetHintText(int column, int row, int section, std::string& text) override;
     int CompareCells(const CGridCell* a, const CGridCell* b, int flags) override;
     wxColour GetAreaBackColour(int section) override;
@@ -112,13 +116,14 @@ class CResultGrid : public CSheetGrid {
     void SetStatusBoth(int row, int bitmapIndex);
     // Copies `source` to `target`; false, after saying why, when it failed.
     bool CopyReporting(const std::string& source, const std::string& target);
-    // Deletes `path`; false, after saying why, when it failed.
-    bool DeleteReporting(const std::string& path);
     void RunMenuCommand(int row, int id);
     bool InUnlistedFolder(int row);
     void CopyHere(int row);
     void CopyThere(int row);
     void DeleteRowFiles(int row, bool deleteThis, bool deleteOther);
+    // Starts the file-comparison program on the line's two files, when the
+    // line has both.
+    void ShowPairDifferences(int row);
     // What every action that changed the disk ends with.
     void FinishAction();
 };

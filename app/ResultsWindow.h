@@ -18,6 +18,10 @@ class ResultsWindow {
     // A side's folder, ending in "/".
     virtual const std::string& FolderOf(bool leftSide) const = 0;
     virtual bool DisregardsAttributes() const = 0;
+    // The "Diff Tool" setting: the command that shows a pair of files.
+    virtual std::string DiffToolSetting() const = 0;
+    // Deleted files go to the desktop trash rather than away at once.
+    virtual bool DeletesToTrash() const = 0;
     // The last compare could not list the folder (or a folder above it) of
     // the file at `relativeName` on one side or the other.
     virtual bool InUnlistedFolder(std::string_view relativeName) const = 0;

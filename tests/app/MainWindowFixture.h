@@ -12,6 +12,7 @@
 #include "CProfile.h"
 #include "CResultGrid.h"
 #include "GuiTest.h"
+#include "MessageBox.h"
 #include "TempTree.h"
 
 // The main window opened on two fresh folders, "left" and "right", with its
@@ -25,6 +26,20 @@ inline std::vector<std::string> FileLines(const std::string& path) {
     }
     return lines;
 }
+
+// Answers every message box with `answer`, keeping the texts shown.
+class AnsweredMessages {
+  public:
+    explicit AnsweredMessages(int answer) {
+        SetMessageBoxAnswerer([this, answer](const wxString& text, long) {
+            texts.push_back(std::string(text.utf8_str()));
+            return answer;
+        });
+    }
+    ~AnsweredMessages() { SetMessageBoxAnswerer({}); }
+
+    std::vector<std::string> texts;
+};
 
 class MainWindowTest : public ::testing::Test {
   protected:

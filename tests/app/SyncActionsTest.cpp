@@ -6,6 +6,9 @@
 #include <wx/button.h>
 #include <wx/uiaction.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "COXStatic.h"
@@ -16,20 +19,6 @@
 #include "SystemCalls.h"
 
 namespace {
-
-// Answers every message box with `answer`, keeping the texts shown.
-class AnsweredMessages {
-  public:
-    explicit AnsweredMessages(int answer) {
-        SetMessageBoxAnswerer([this, answer](const wxString& text, long) {
-            texts.push_back(std::string(text.utf8_str()));
-            return answer;
-        });
-    }
-    ~AnsweredMessages() { SetMessageBoxAnswerer({}); }
-
-    std::vector<std::string> texts;
-};
 
 // What a grid line shows: its status icon and its texts.
 struct LineView {
@@ -335,7 +324,9 @@ class RefusedRemovals : public SystemCalls {
     SystemCalls* m_previous;
 };
 
+// Deletes at once, as the settings can ask.
 TEST_F(SyncActionsTest, AFailedDeleteNamesTheFileAndKeepsTheLines) {
+    m_profile.WriteProfileInt("Defaults", "Delete To Trash", 0);
     m_tree.WriteFile("left/a.txt", "x");
     m_tree.WriteFile("right/a.txt", "x");
     CCompareDlg& window = Compare();
@@ -498,6 +489,96 @@ TEST_F(SyncActionsTest, LinesKeepTheFoldersOfTheirCompareWhenTheFieldsChange) {
     CGridCell attributes;
     window.LeftGrid().GetCell(CResultGrid::kColumnAttributes, 0, attributes);
     EXPECT_EQ(attributes.GetTextColour(), wxColour(192, 192, 192));
+}
+
+}  // namespace
+
+namespace {
+
+// The tests' data folder holds the desktop trash the deletes go to.
+std::string TrashedFile(const std::string& name) {
+    return std::string(std::getenv("XDG_DATA_HOME")) + "/Trash/files/" + name;
+}
+
+// A folder on a file system that has no trash (the system's shared memory),
+// removed with what is in it; empty when there is none here.
+class FolderWithoutTrash {
+  public:
+    FolderWithoutTrash() {
+        std::string pattern = "/dev/shm/vantrel-test-XXXXXX";
+        if (mkdtemp(pattern.data()) != nullptr) {
+            m_path = pattern + "/";
+        }
+    }
+    ~FolderWithoutTrash() {
+        if (!m_path.empty()) {
+            std::filesystem::remove_all(m_path);
+        }
+    }
+    const std::string& Path() const { return m_path; }
+
+  private:
+    std::string m_path;
+};
+
+TEST_F(SyncActionsTest, DeletesMoveTheFilesToTheTrashUnlessTheSettingsSayOtherwise) {
+    // Names no other test trashes: the trash is shared by the tests.
+    m_tree.WriteFile("left/a-both-trashed.txt", "left a");
+    m_tree.WriteFile("right/a-both-trashed.txt", "right a");
+    m_tree.WriteFile("left/b-left-trashed.txt", "b");
+    CCompareDlg& window = Compare();
+    AnsweredMessages messages(wxYES);
+
+    UseMenu(window.LeftGrid(), 1, CResultGrid::ID_DELETE_THIS);
+    EXPECT_FALSE(m_tree.Exists("left/b-left-trashed.txt"));
+    EXPECT_EQ(ReadWholeFile(TrashedFile("b-left-trashed.txt")), "b");
+    UseMenu(window.RightGrid(), 0, CResultGrid::ID_DELETE_BOTH);
+    EXPECT_FALSE(m_tree.Exists("left/a-both-trashed.txt"));
+    EXPECT_FALSE(m_tree.Exists("right/a-both-trashed.txt"));
+    // Both sides' files are in the trash, neither overwriting the other.
+    std::set<std::string> trashed;
+    for (const auto& entry : std::filesystem::directory_iterator(TrashedFile(""))) {
+        trashed.insert(ReadWholeFile(entry.path()));
+    }
+    EXPECT_TRUE(trashed.count("left a") == 1 && trashed.count("right a") == 1);
+    EXPECT_EQ(window.LeftGrid().GetRowCount(), 0);
+    EXPECT_TRUE(messages.texts.empty()) << "no question where there is a trash";
+
+    m_profile.WriteProfileInt("Defaults", "Delete To Trash", 0);
+    m_tree.WriteFile("left/c-deleted.txt", "c");
+    window.OnCompare();
+    UseMenu(window.LeftGrid(), 0, CResultGrid::ID_DELETE_THIS);
+    EXPECT_FALSE(m_tree.Exists("left/c-deleted.txt"));
+    EXPECT_FALSE(std::filesystem::exists(TrashedFile("c-deleted.txt")));
+}
+
+TEST_F(SyncActionsTest, WithoutATrashDeletesAskOnceBeforeDeletingPermanently) {
+    const FolderWithoutTrash left;
+    const FolderWithoutTrash right;
+    if (left.Path().empty() || right.Path().empty()) {
+        GTEST_SKIP() << "no /dev/shm here";
+    }
+    m_left = left.Path();
+    m_right = right.Path();
+    for (const std::string& folder : {m_left, m_right}) {
+        std::ofstream(folder + "a.txt") << "a";
+    }
+    CCompareDlg& window = Compare();
+    {
+        AnsweredMessages messages(wxNO);
+        UseMenu(window.LeftGrid(), 0, CResultGrid::ID_DELETE_BOTH);
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_NE(messages.texts[0].find("Delete permanently?"), std::string::npos);
+        EXPECT_TRUE(std::filesystem::exists(m_left + "a.txt"));
+        EXPECT_TRUE(std::filesystem::exists(m_right + "a.txt"));
+        EXPECT_EQ(window.LeftGrid().GetRowCount(), 1);
+    }
+    AnsweredMessages messages(wxYES);
+    UseMenu(window.LeftGrid(), 0, CResultGrid::ID_DELETE_BOTH);
+    EXPECT_EQ(messages.texts.size(), 1u) << "one question for both files";
+    EXPECT_FALSE(std::filesystem::exists(m_left + "a.txt"));
+    EXPECT_FALSE(std::filesystem::exists(m_right + "a.txt"));
+    EXPECT_EQ(window.LeftGrid().GetRowCount(), 0);
 }
 
 }  // namespace

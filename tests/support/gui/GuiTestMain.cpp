@@ -13,8 +13,9 @@
 
 namespace {
 
-// A fresh folder that stands in for the temporary folder and the settings
-// folder while the tests run, so that no test touches the user's files.
+// A fresh folder that stands in for the temporary folder, the settings
+// folder and the data folder (where the desktop trash is) while the tests
+// run, so that no test touches the user's files.
 class ScratchHome {
   public:
     ScratchHome() {
@@ -25,9 +26,12 @@ class ScratchHome {
         }
         m_path = pattern;
         const std::filesystem::path config = m_path / "config";
+        const std::filesystem::path data = m_path / "data";
         std::filesystem::create_directories(config);
+        std::filesystem::create_directories(data);
         setenv("TMPDIR", m_path.c_str(), 1);
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        setenv("XDG_DATA_HOME", data.c_str(), 1);
     }
     ~ScratchHome() {
         std::error_code ignored;
