@@ -1,5 +1,7 @@
 #include "FileDeletion.h"
 
+#include <sys/stat.h>
+
 #include "DisplayText.h"
 #include "FileActions.h"
 #include "MessageBox.h"
@@ -10,7 +12,9 @@ bool FileDeletion::Confirm(const std::vector<std::string>& paths) {
         return true;
     }
     for (const std::string& path : paths) {
-        if (!HasTrash(path)) {
+        // A file already gone is not asked about: its delete reports that.
+        struct stat status {};
+        if (!HasTrash(path) && lstat(path.c_str(), &status) == 0) {
             return PermanentDeleteAllowed();
         }
     }
