@@ -24,6 +24,8 @@ bool IsIgnored(int signal) {
 }  // namespace
 
 CCompareApp::CCompareApp() = default;
+CCompareApp::CCompareApp(std::string leftFolder, std::string rightFolder)
+    : m_strStartLeft(std::move(leftFolder)), m_strStartRight(std::move(rightFolder)) {}
 CCompareApp::~CCompareApp() = default;
 
 bool CCompareApp::OnInit() {
@@ -45,6 +47,9 @@ bool CCompareApp::OnInit() {
     SetTopWindow(mainWindow);
     InstallSignalHandlers();
     mainWindow->Show();
+    if (!m_strStartLeft.empty()) {
+        mainWindow->CompareAtStart(m_strStartLeft, m_strStartRight);
+    }
     return true;
 }
 

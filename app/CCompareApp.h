@@ -14,6 +14,9 @@ class CProfile;
 class CCompareApp : public wxApp {
   public:
     CCompareApp();
+    // Opens the window on these two folders (each ending in "/") and
+    // compares them at once.
+    CCompareApp(std::string leftFolder, std::string rightFolder);
     ~CCompareApp() override;
 
     bool OnInit() override;
@@ -32,4 +35,6 @@ class CCompareApp : public wxApp {
     static void OnEndRequest(int signal);
 
     std::unique_ptr<CProfile> m_pProfile;
+    std::string m_strStartLeft;  // the folders to compare at start; empty for none
+    std::string m_strStartRight;
 };

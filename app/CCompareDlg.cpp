@@ -644,6 +644,13 @@ void CCompareDlg::SaveSettingsAndPlacement() {
     SaveSettings();
 }
 
+void CCompareDlg::CompareAtStart(const std::string& leftFolder, const std::string& rightFolder) {
+    m_strLeftFolder = leftFolder;
+    m_strRightFolder = rightFolder;
+    UpdateData(false);
+    CallAfter([this] { OnCompare(); });
+}
+
 // Read when used, so that a change to the settings file applies at once.
 std::string CCompareDlg::DiffToolSetting() const {
     return m_profile.GetProfileString(kSection, kDiffToolKey, "");

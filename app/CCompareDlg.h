@@ -93,6 +93,9 @@ class CCompareDlg : public wxFrame,
 
     // true: the controls' values into the members; false: the members shown.
     void UpdateData(bool saveAndValidate) override;
+    // Shows these folders (each ending in "/") and, once the window is up,
+    // compares them as the Compare button would.
+    void CompareAtStart(const std::string& leftFolder, const std::string& rightFolder);
     // The Compare button: one whole compare run, then the idle state.
     void OnCompare();
     // The run itself: 1 when it reached its summary, 0 when aborted.
