@@ -54,7 +54,7 @@ CCompareEngine::~CCompareEngine() = default;
 
 bool CCompareEngine::ListFolder(const std::string& folder, std::vector<CFileStatus>& list,
                                 bool recurse) {
-    FolderListing listing(folder, recurse);
+    FolderListing listing(folder, recurse, m_pFilter);
     return AwaitListing(listing, list, folder);
 }
 
@@ -104,7 +104,7 @@ bool CCompareEngine::GatherFileStatus() {
     m_targetFiles.clear();
     m_unlisted.Clear();
     // The target folder is listed while the source folder is.
-    FolderListing targetListing(m_strRightFolder, m_bRecurse);
+    FolderListing targetListing(m_strRightFolder, m_bRecurse, m_pFilter);
     std::vector<CFileStatus> listed;
     if (!ListFolder(m_strLeftFolder, listed, m_bRecurse) ||
         !ReadStatuses(listed, m_sourceFiles, true) || m_bAbort) {

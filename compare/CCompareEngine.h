@@ -15,6 +15,7 @@
 #include "UnlistedFolders.h"
 
 class FolderListing;
+class PathFilter;
 
 // Compares two folders: lists both, reads each file's status, pairs the
 // files by their path relative to each folder, and classifies every pair.
@@ -71,6 +72,9 @@ class CCompareEngine {
     bool m_bRecurse = false;
     bool m_bDisregardAttributes = false;
     bool m_bAbort = false;
+    // The files and folders both listings leave out; none when null. Shared
+    // with listings that may outlive a run.
+    std::shared_ptr<const PathFilter> m_pFilter;
     std::vector<CFileStatus> m_sourceFiles;
     std::vector<CFileStatus> m_targetFiles;
     std::vector<ResultRow> m_results;

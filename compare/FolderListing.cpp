@@ -27,8 +27,12 @@ std::string FolderText(std::string folder) {
 }  // namespace
 
 struct FolderListing::Shared {
-    Shared(std::string folder, bool recurseBelow)
-        : root(std::move(folder), {}, nullptr), recurse(recurseBelow) {}
+    Shared(std::string folder, bool recurseBelow, std::shared_ptr<const PathFilter> filterOrNone)
+        : root(std::move(folder), {}, nullptr),
+          recurse(recurseBelow),
+          filter(std::move(filterOrNone)) {
+        root.included = filter == nullptr || filter->IncludesEverything();
+    }
 
     std::mutex mutex;
     std::condition_variable ended;
@@ -43,10 +47,14 @@ struct FolderListing::Shared {
     bool done = false;     // guarded by mutex
     std::atomic<size_t> count{0};
     const bool recurse;
+    const std::shared_ptr<const PathFilter> filter;  // none when null or empty
 };
 
-FolderListing::FolderListing(std::string folder, bool recurse)
-    : m_shared(std::make_shared<Shared>(FolderText(std::move(folder)), recurse)) {
+FolderListing::FolderListing(std::string folder, bool recurse,
+                             std::shared_ptr<const PathFilter> filter)
+    : m_shared(
+          std::make_shared<Shared>(FolderText(std::move(folder)), recurse,
+                                   filter && !filter->IsEmpty() ? std::move(filter) : nullptr)) {
     m_shared->waiting.push_back(&m_shared->root);
     for (unsigned reader = 0; reader < kReaders; ++reader) {
         StartDetachedWorker([shared = m_shared] { Serve(shared); });
@@ -113,9 +121,10 @@ void FolderListing::Serve(const std::shared_ptr<Shared>& shared) {
             // on a hung share must not hold.
             folder.physicalPath = ResolvePhysicalPath(folder.path);
         }
-        FolderReader(folder, shared->recurse).Read([&](FolderReader::Contents& part, bool last) {
-            return TakeOver(*shared, folder, part, last);
-        });
+        FolderReader(folder, shared->recurse, shared->filter.get(), shared->root.path.size())
+            .Read([&](FolderReader::Contents& part, bool last) {
+                return TakeOver(*shared, folder, part, last);
+            });
         lock.lock();
         --shared->reading;
         shared->workArrived.notify_all();

@@ -8,6 +8,7 @@
 #include "CFileStatus.h"
 #include "CUncIterator.h"
 #include "FolderReader.h"
+#include "PathFilter.h"
 
 // Lists the files of a folder, and with `recurse` of all its subfolders,
 // with their status, on threads of its own that read several folders at
@@ -20,8 +21,10 @@
 // on an unreachable network share must not hold up its caller.
 class FolderListing {
   public:
-    // Starts listing at once.
-    FolderListing(std::string folder, bool recurse);
+    // Starts listing at once; `filter`, when given, keeps files and
+    // folders out (an excluded folder is not entered).
+    FolderListing(std::string folder, bool recurse,
+                  std::shared_ptr<const PathFilter> filter = nullptr);
     // Stops the listing without waiting for it.
     ~FolderListing();
     FolderListing(const FolderListing&) = delete;

@@ -54,7 +54,7 @@ void FolderReader::Read(const Handover& handover) {
             if (m_recurse) {
                 AddSubfolder(entry.name, entry.isLink);
             }
-        } else if (!TemporaryFile::IsTemporaryName(entry.name)) {
+        } else if (!TemporaryFile::IsTemporaryName(entry.name) && TakesFile(entry.name)) {
             m_contents.files.push_back(CFileStatus::FromStat(path + entry.name, entry.status));
             if (m_contents.files.size() >= kFilesPerPart) {
                 if (!handover(m_contents, false)) {
@@ -73,7 +73,24 @@ void FolderReader::Note(const std::string& folder, int error) {
     }
 }
 
+std::string FolderReader::RelativeName(const std::string& name) const {
+    return m_folder.path.substr(m_rootLength) + name;
+}
+
+bool FolderReader::TakesFile(const std::string& name) const {
+    return m_filter == nullptr || m_filter->TakesFile(RelativeName(name), m_folder.included);
+}
+
+// An excluded folder is left before anything of it is looked at.
 void FolderReader::AddSubfolder(const std::string& name, bool isLink) {
+    bool included = m_folder.included;
+    if (m_filter != nullptr) {
+        const std::string relative = RelativeName(name);
+        if (!m_filter->EntersFolder(relative)) {
+            return;
+        }
+        included = included || m_filter->IncludesFolder(relative);
+    }
     std::string subfolder = m_folder.path + name + "/";
     std::string physical;
     if (isLink) {
@@ -89,6 +106,8 @@ void FolderReader::AddSubfolder(const std::string& name, bool isLink) {
         const std::string& above = m_folder.physicalPath;
         physical = above + (above == "/" ? "" : "/") + name;
     }
-    m_contents.subfolders.push_back(
-        {std::make_unique<ListedFolder>(std::move(subfolder), std::move(physical), &m_folder), {}});
+    auto below =
+        std::make_unique<ListedFolder>(std::move(subfolder), std::move(physical), &m_folder);
+    below->included = included;
+    m_contents.subfolders.push_back({std::move(below), {}});
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ListedFolder.h"
+#include "PathFilter.h"
 
 // Reads one folder of a listing in a single pass over its entries: the
 // status of every entry, its files (the temporary files of copies left
@@ -26,14 +27,23 @@ class FolderReader {
     // shows progress while it is read.
     static constexpr size_t kFilesPerPart = 256;
 
-    FolderReader(const ListedFolder& folder, bool recurse) : m_folder(folder), m_recurse(recurse) {}
+    // Names relative to the listed top folder begin at `rootLength` of a
+    // folder's path; `filter`, when given, keeps files and folders out.
+    FolderReader(const ListedFolder& folder, bool recurse, const PathFilter* filter,
+                 size_t rootLength)
+        : m_folder(folder), m_recurse(recurse), m_filter(filter), m_rootLength(rootLength) {}
     void Read(const Handover& handover);
 
   private:
     void Note(const std::string& folder, int error);
     void AddSubfolder(const std::string& name, bool isLink);
+    // The entry's path relative to the listed top folder.
+    std::string RelativeName(const std::string& name) const;
+    bool TakesFile(const std::string& name) const;
 
     const ListedFolder& m_folder;
     const bool m_recurse;
+    const PathFilter* const m_filter;
+    const size_t m_rootLength;
     Contents m_contents;
 };

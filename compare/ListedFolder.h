@@ -37,6 +37,9 @@ struct ListedFolder {
     // reader that reads it, before any folder below exists.
     std::string physicalPath;
     const ListedFolder* const parent;
+    // The folder, or one it lies in, matched an Include pattern of the
+    // listing's filter (always, without Include patterns).
+    bool included = true;
     // Runs of the list that hold this folder's files: first place, count.
     std::vector<std::pair<size_t, size_t>> fileRuns;
     std::vector<Unlisted> notes;  // its own failures and its entries'
