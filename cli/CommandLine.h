@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "PathFilter.h"
 
 // What vantrel-compare was asked to do.
 struct CommandLine {
@@ -12,6 +15,8 @@ struct CommandLine {
     bool brief = false;
     std::string leftFolder;
     std::string rightFolder;
+    // The patterns of --include, --exclude and --exclude-from.
+    std::shared_ptr<PathFilter> filter = std::make_shared<PathFilter>();
     std::string error;  // what is wrong, for UsageError
 
     static CommandLine Parse(int argc, char** argv);

@@ -54,6 +54,7 @@ int CompareCommand::Run() {
     AppendBackslash(m_engine.m_strRightFolder);
     m_engine.m_bRecurse = m_line.recurse;
     m_engine.m_bDisregardAttributes = m_line.disregardAttributes;
+    m_engine.m_pFilter = m_line.filter;
 
     const bool finished = m_engine.Run();
     m_progress.Clear();

@@ -227,3 +227,42 @@ TEST_F(VantrelCompareTest, CtrlCDuringALargePairEndsTheRunAsInterrupted) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << status;
     EXPECT_EQ(ReadWholeFile(OutPath()), "");
 }
+
+TEST_F(VantrelCompareTest, PatternsFromOptionsAndAFileKeepFilesAndFoldersOut) {
+    for (const std::string side : {"L/", "R/"}) {
+        tree.WriteFile(side + "a.cpp", "same");
+        tree.WriteFile(side + "src/b.cpp", "same");
+        tree.WriteFile(side + "src/b.o", side);
+        tree.WriteFile(side + "cache/c.cpp", side);
+        tree.WriteFile(side + "notes/d.txt", side);
+    }
+    tree.WriteFile("L/only here.log", "");
+    const std::string patterns = tree.WriteFile("patterns", "# build output\n\n*.o\r\ncache/\n");
+    const Outcome excluded = Run({"-r", "--exclude-from", patterns, "-x", "*.log", "--exclude",
+                                  "notes/", tree.Path("L"), tree.Path("R")});
+    EXPECT_EQ(excluded.exitStatus, 0) << excluded.out << excluded.err;
+    EXPECT_EQ(excluded.out.find(".o\t"), std::string::npos);
+    EXPECT_EQ(excluded.out.find("cache"), std::string::npos);
+    EXPECT_NE(excluded.out.find("src/b.cpp"), std::string::npos);
+
+    const Outcome included =
+        Run({"-r", "--include", "notes/", "--include=a.*", tree.Path("L"), tree.Path("R")});
+    EXPECT_EQ(included.exitStatus, 1);
+    EXPECT_NE(included.out.find("notes/d.txt"), std::string::npos);
+    EXPECT_NE(included.out.find("\ta.cpp"), std::string::npos);
+    EXPECT_EQ(included.out.find("b.cpp"), std::string::npos);
+}
+
+TEST_F(VantrelCompareTest, APatternFileThatIsAFifoOrAMalformedPatternExitsTwoAtOnce) {
+    tree.MakeDir("L");
+    const std::string fifo = tree.Path("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const Outcome fromFifo = Run({"--exclude-from", fifo, tree.Path("L"), tree.Path("L")});
+    EXPECT_EQ(fromFifo.exitStatus, 2);
+    EXPECT_NE(fromFifo.err.find("not a regular file"), std::string::npos) << fromFifo.err;
+
+    const Outcome malformed = Run({"--include", "[abc", tree.Path("L"), tree.Path("L")});
+    EXPECT_EQ(malformed.exitStatus, 2);
+    EXPECT_NE(malformed.err.find("\"[abc\""), std::string::npos) << malformed.err;
+    EXPECT_EQ(Run({tree.Path("L"), tree.Path("L"), "-x"}).exitStatus, 2);
+}
