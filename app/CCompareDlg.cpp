@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "CCopyAllButton.h"
+#include "CFiltersDlg.h"
 #include "COXEdit.h"
 #include "COXStatic.h"
 #include "COXVersionInfo.h"
@@ -28,9 +29,12 @@
 #include "LogFont.h"
 #include "MainWindowColours.h"
 #include "MakeLogFont.h"
+#include "MessageBox.h"
+#include "PathFilter.h"
 #include "PathText.h"
 #include "ProgramFile.h"
 #include "ResourceImages.h"
+#include "TraceLog.h"
 #include "TroughClickPaging.h"
 #include "WindowPlacement.h"
 
@@ -93,6 +97,8 @@ CCompareDlg::CCompareDlg(CProfile& profile)
     m_strRightFolder = FolderSetting(m_profile, kRightFolderKey);
     m_bRecurse = m_profile.GetProfileInt(kSection, kRecurseKey, 0) != 0;
     m_bDisregardAttributes = m_profile.GetProfileInt(kSection, kDisregardKey, 0) != 0;
+    m_filterPatterns = FilterPatterns::Read(m_profile);
+    ApplyFilterPatterns();
 
     InitialiseGrids();
     ApplyStyles();
@@ -168,6 +174,8 @@ void CCompareDlg::CreateMenuBar() {
     SetMenuBar(bar);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { ChooseFilters(); }, kFiltersCommand);
 }
 
 // The window's controls at their places in dialog units of the dialog font.
@@ -642,6 +650,42 @@ void CCompareDlg::FinishClose(PendingClose how) {
 void CCompareDlg::SaveSettingsAndPlacement() {
     SaveWindowPlacement();
     SaveSettings();
+}
+
+void CCompareDlg::ChooseFilters() {
+    if (m_bRunning) {
+        wxBell();
+        return;
+    }
+    CFiltersDlg dialog(this, m_filterPatterns);
+    if (dialog.ShowModal() != wxID_OK || dialog.Patterns() == m_filterPatterns) {
+        return;
+    }
+    m_filterPatterns = dialog.Patterns();
+    if (!m_filterPatterns.Write(m_profile)) {
+        ShowMessageBox(
+            "ERROR:  Unable to save the filters in\n\n" + ToDisplayText(m_profile.Path()),
+            wxOK | wxICON_ERROR, this);
+    }
+    ApplyFilterPatterns();
+    // The results shown were compared with other filters.
+    ShowCopyAllButtons(false);
+}
+
+void CCompareDlg::ApplyFilterPatterns() {
+    auto filter = std::make_shared<PathFilter>();
+    std::string error;
+    for (const std::string& pattern : m_filterPatterns.include) {
+        if (!filter->AddInclude(pattern, error)) {
+            TraceLogText("Filter pattern left out: " + error);
+        }
+    }
+    for (const std::string& pattern : m_filterPatterns.exclude) {
+        if (!filter->AddExclude(pattern, error)) {
+            TraceLogText("Filter pattern left out: " + error);
+        }
+    }
+    m_pFilter = std::move(filter);
 }
 
 void CCompareDlg::CompareAtStart(const std::string& leftFolder, const std::string& rightFolder) {

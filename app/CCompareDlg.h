@@ -8,6 +8,7 @@
 
 #include "CCompareEngine.h"
 #include "CompareHost.h"
+#include "FilterSettings.h"
 #include "MessageLines.h"
 #include "RateLimit.h"
 #include "ResultsWindow.h"
@@ -138,6 +139,12 @@ class CCompareDlg : public wxFrame,
     // click in its trough pages by the rows a grid shows.
     void ShowRowsOnSharedBar(int position);
     void Browse(std::string& folder, COXEdit& edit);
+    // View > Filters...: the patterns changed are kept and used from the
+    // next compare on.
+    void ChooseFilters();
+    // The engine's filter from m_filterPatterns; a malformed pattern (from
+    // an edited settings file) is left out and logged.
+    void ApplyFilterPatterns();
     void LeaveFolderEdit(std::string& folder);
 
     void FitStartSizeToDisplay();
@@ -166,6 +173,7 @@ class CCompareDlg : public wxFrame,
     void RememberNormalRect(wxEvent& event);
 
     CProfile& m_profile;
+    FilterPatterns m_filterPatterns;
     CResultGrid* m_pLeftGrid = nullptr;
     CResultGrid* m_pRightGrid = nullptr;
     bool m_bLayoutReady = false;
