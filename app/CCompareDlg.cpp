@@ -47,6 +47,7 @@ constexpr char kRecurseKey[] = "Recurse Directory";
 constexpr char kDisregardKey[] = "Disregard Attributes";
 constexpr char kWindowPosKey[] = "Window Pos";
 constexpr char kDiffToolKey[] = "Diff Tool";
+constexpr char kShowIdenticalKey[] = "Show Identical Files";
 constexpr char kDeleteToTrashKey[] = "Delete To Trash";
 constexpr char kDefaultFolder[] = "/";
 
@@ -97,6 +98,8 @@ CCompareDlg::CCompareDlg(CProfile& profile)
     m_strRightFolder = FolderSetting(m_profile, kRightFolderKey);
     m_bRecurse = m_profile.GetProfileInt(kSection, kRecurseKey, 0) != 0;
     m_bDisregardAttributes = m_profile.GetProfileInt(kSection, kDisregardKey, 0) != 0;
+    m_bShowIdentical = m_profile.GetProfileInt(kSection, kShowIdenticalKey, 1) != 0;
+    GetMenuBar()->Check(kShowIdenticalCommand, m_bShowIdentical);
     m_filterPatterns = FilterPatterns::Read(m_profile);
     ApplyFilterPatterns();
 
@@ -176,6 +179,16 @@ void CCompareDlg::CreateMenuBar() {
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { ChooseFilters(); }, kFiltersCommand);
+    Bind(
+        wxEVT_MENU,
+        [this](wxCommandEvent& event) {
+            m_bShowIdentical = event.IsChecked();
+            // A run in progress applies it when its lines are all known.
+            if (!m_bRunning) {
+                ShowIdenticalLines();
+            }
+        },
+        kShowIdenticalCommand);
 }
 
 // The window's controls at their places in dialog units of the dialog font.
@@ -672,6 +685,15 @@ void CCompareDlg::ChooseFilters() {
     ShowCopyAllButtons(false);
 }
 
+void CCompareDlg::ShowIdenticalLines() {
+    for (CResultGrid* grid : {m_pLeftGrid, m_pRightGrid}) {
+        grid->HideIdentical(!m_bShowIdentical);
+        SizeResultColumns(*grid);
+        grid->RedrawAll();
+    }
+    ShowRowsOnSharedBar(0);
+}
+
 void CCompareDlg::ApplyFilterPatterns() {
     auto filter = std::make_shared<PathFilter>();
     std::string error;
@@ -710,6 +732,11 @@ void CCompareDlg::SaveSettings() {
     m_profile.WriteProfileString(kSection, kRightFolderKey, m_strRightFolder);
     m_profile.WriteProfileInt(kSection, kRecurseKey, m_bRecurse ? 1 : 0);
     m_profile.WriteProfileInt(kSection, kDisregardKey, m_bDisregardAttributes ? 1 : 0);
+    // Written once it differs from the default, so that a file that never
+    // had it keeps its lines.
+    if (!m_bShowIdentical || !m_profile.GetProfileString(kSection, kShowIdenticalKey, "").empty()) {
+        m_profile.WriteProfileInt(kSection, kShowIdenticalKey, m_bShowIdentical ? 1 : 0);
+    }
 }
 
 // -------------------------------------------------------- window placement

@@ -122,6 +122,7 @@ class CCompareDlg : public wxFrame,
     void ApplyStyles();
     void InitialiseGrids();
     void ResetGrid(CResultGrid& grid);
+    // Copy All copies every listed file, those of hidden lines too.
     void CopyAll(CResultGrid& source, CResultGrid& destination, const std::string& sourceFolder,
                  const std::string& destinationFolder);
     // Copies the files of `source`'s rows; the error lines of those that failed.
@@ -142,6 +143,8 @@ class CCompareDlg : public wxFrame,
     // View > Filters...: the patterns changed are kept and used from the
     // next compare on.
     void ChooseFilters();
+    // Shows or hides the identical lines as View > Show Identical Files says.
+    void ShowIdenticalLines();
     // The engine's filter from m_filterPatterns; a malformed pattern (from
     // an edited settings file) is left out and logged.
     void ApplyFilterPatterns();
@@ -174,6 +177,7 @@ class CCompareDlg : public wxFrame,
 
     CProfile& m_profile;
     FilterPatterns m_filterPatterns;
+    bool m_bShowIdentical = true;
     CResultGrid* m_pLeftGrid = nullptr;
     CResultGrid* m_pRightGrid = nullptr;
     bool m_bLayoutReady = false;

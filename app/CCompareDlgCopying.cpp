@@ -37,8 +37,15 @@ void CCompareDlg::CopyAll(CResultGrid& source, CResultGrid& destination,
         return;
     }
     SetRunning(true);
+    if (!m_bShowIdentical) {
+        m_pLeftGrid->HideIdentical(false);
+        m_pRightGrid->HideIdentical(false);
+    }
     const MessageLines errors = CopyRows(source, destination, destinationFolder);
     SetRunning(false);
+    if (!m_bShowIdentical) {
+        ShowIdenticalLines();  // the lines copied are identical now
+    }
     if (!errors.Empty()) {
         ShowMessageBox(
             "The following errors occured while copying files:\n\n" + ToDisplayText(errors.Text()),

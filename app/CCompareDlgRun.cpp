@@ -119,13 +119,9 @@ int CCompareDlg::CompareFolders() {
         return 0;
     }
 
-    SizeResultColumns(*m_pLeftGrid);
-    SizeResultColumns(*m_pRightGrid);
     m_pLeftGrid->Thaw();
     m_pRightGrid->Thaw();
-    m_pLeftGrid->RedrawAll();
-    m_pRightGrid->RedrawAll();
-    ShowRowsOnSharedBar(0);
+    ShowIdenticalLines();
     Summarise();
     if (!IsComplete()) {
         SetVerdictColours(kLightBlue, *wxBLACK);

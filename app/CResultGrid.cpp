@@ -88,6 +88,12 @@ void CResultGrid::ShowStatus(size_t index, RowStatus status) {
     m_pLines->SetStatus(index, status);
 }
 
+void CResultGrid::HideIdentical(bool hide) {
+    m_fittedWidths.reset();
+    m_pLines->HideIdentical(hide);
+    SetRowCount(m_pLines->GetLastRow() + 1, false);
+}
+
 void CResultGrid::ClearLines() {
     m_fittedWidths.reset();
     m_pLines->Empty();
@@ -161,9 +167,11 @@ void CResultGrid::ShowLine(int row, const FileLine& line, bool greyAttributes) {
     SetCellText(kColumnFullPath, row, line.fullPath);
 }
 
-void CResultGrid::SetStatusBoth(int row, int bitmapIndex) {
+void CResultGrid::SetStatusBoth(int row, int bitmapIndex, RowStatus status) {
     SetCellBitmap(kColumnStatus, row, bitmapIndex);
     OtherGrid().SetCellBitmap(kColumnStatus, row, bitmapIndex);
+    m_pLines->SetLineStatus(row, status);
+    OtherGrid().m_pLines->SetLineStatus(row, status);
 }
 
 void CResultGrid::TakeLineFrom(CResultGrid& source, int row, const std::string& path,
@@ -174,6 +182,8 @@ void CResultGrid::TakeLineFrom(CResultGrid& source, int row, const std::string& 
     ShowLine(row, line, m_pWindow != nullptr && m_pWindow->DisregardsAttributes());
     SetCellBitmap(kColumnStatus, row, m_nBmpIdentical);
     source.SetCellBitmap(kColumnStatus, row, source.m_nBmpIdentical);
+    m_pLines->SetLineStatus(row, RowStatus::Identical);
+    source.m_pLines->SetLineStatus(row, RowStatus::Identical);
     RedrawRow(row);
     source.RedrawRow(row);
 }
@@ -330,7 +340,7 @@ void CResultGrid::DeleteRowFiles(int row, bool deleteThis, bool deleteOther) {
     if (deleteOther && !deletion.Delete(otherPath)) {
         if (deleteThis) {
             ShowLine(row, FileLine{}, false);
-            SetStatusBoth(row, m_nBmpMissing);
+            SetStatusBoth(row, m_nBmpMissing, RowStatus::Missing);
             FinishAction();
         }
         return;

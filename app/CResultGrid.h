@@ -56,6 +56,9 @@ class CResultGrid : public CSheetGrid {
     void ShowStatus(size_t index, RowStatus status);
     // Forgets every line and heading.
     void ClearLines();
+    // Hides the identical lines, or shows them again; the grid's rows are
+    // then the lines shown. Both grids of a window must be told alike.
+    void HideIdentical(bool hide);
 
     // The grid of the same window that shows the other folder.
     CResultGrid& OtherGrid() const;
@@ -113,7 +116,7 @@ class CResultGrid : public CSheetGrid {
     ResultLinesSource* m_pLines = nullptr;  // the grid's data source, which it owns
 
     std::string FolderText(bool leftSide) const;
-    void SetStatusBoth(int row, int bitmapIndex);
+    void SetStatusBoth(int row, int bitmapIndex, RowStatus status);
     // Copies `source` to `target`; false, after saying why, when it failed.
     bool CopyReporting(const std::string& source, const std::string& target);
     void RunMenuCommand(int row, int id);

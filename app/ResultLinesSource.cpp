@@ -21,6 +21,7 @@ void ResultLinesSource::ShowRows(const std::vector<ResultRow>& rows, std::string
     m_pRows = &rows;
     m_statuses.assign(rows.size(), kNoStatus);
     m_lines.clear();
+    m_shown.reset();
     m_rowCount = rows.size();
     m_folder = std::move(folder);
     m_bGreyAttributes = greyAttributes;
@@ -31,6 +32,37 @@ void ResultLinesSource::SetStatus(size_t index, RowStatus status) {
     if (index < m_statuses.size()) {
         m_statuses[index] = static_cast<uint8_t>(status);
     }
+}
+
+void ResultLinesSource::SetLineStatus(int row, RowStatus status) {
+    const int line = LineOf(row);
+    if (line >= 0 && static_cast<size_t>(line) < m_rowCount) {
+        m_statuses[ResultIndex(line)] = static_cast<uint8_t>(status);
+    }
+}
+
+void ResultLinesSource::HideIdentical(bool hide) {
+    m_shown.reset();
+    if (!hide) {
+        return;
+    }
+    m_shown.emplace();
+    for (size_t line = 0; line < m_rowCount; ++line) {
+        if (m_statuses[ResultIndex(static_cast<int>(line))] !=
+            static_cast<uint8_t>(RowStatus::Identical)) {
+            m_shown->push_back(static_cast<uint32_t>(line));
+        }
+    }
+}
+
+int ResultLinesSource::LineOf(int row) const {
+    if (!m_shown || row < 0) {
+        return row;
+    }
+    const size_t shown = m_shown->size();
+    return static_cast<size_t>(row) < shown
+               ? static_cast<int>((*m_shown)[static_cast<size_t>(row)])
+               : row - static_cast<int>(shown) + static_cast<int>(m_rowCount);
 }
 
 size_t ResultLinesSource::ResultIndex(int row) const {
@@ -71,7 +103,8 @@ bool ResultLinesSource::FormatText(int column, const ResultRow& row, std::string
     }
 }
 
-void ResultLinesSource::ReadText(int column, int row, std::string& text) {
+void ResultLinesSource::ReadText(int column, int gridRow, std::string& text) {
+    const int row = LineOf(gridRow);
     m_scratch.SetMask(0);
     if (row <= m_written.GetLastRow() && m_written.GetCell(column, row, m_scratch) == 0) {
         text = m_scratch.HasMask(CGridCell::kText) ? m_scratch.GetText() : std::string();
@@ -85,10 +118,17 @@ void ResultLinesSource::ReadText(int column, int row, std::string& text) {
 }
 
 int ResultLinesSource::GetLastRow() {
-    return static_cast<int>(m_rowCount) - 1;
+    return static_cast<int>(LineCount()) - 1;
 }
 
-int ResultLinesSource::DeleteRow(int row) {
+int ResultLinesSource::DeleteRow(int gridRow) {
+    const int row = LineOf(gridRow);
+    if (m_shown && gridRow >= 0 && static_cast<size_t>(gridRow) < m_shown->size()) {
+        auto later = m_shown->erase(m_shown->begin() + gridRow);
+        for (; later != m_shown->end(); ++later) {
+            --*later;
+        }
+    }
     m_written.DeleteRow(row);
     if (row < 0 || static_cast<size_t>(row) >= m_rowCount) {
         return 0;
@@ -103,7 +143,7 @@ int ResultLinesSource::DeleteRow(int row) {
 }
 
 int ResultLinesSource::DeleteCell(int column, int row) {
-    return m_written.DeleteCell(column, row);
+    return m_written.DeleteCell(column, LineOf(row));
 }
 
 int ResultLinesSource::Empty() {
@@ -111,11 +151,13 @@ int ResultLinesSource::Empty() {
     m_pRows = nullptr;
     m_statuses = std::vector<uint8_t>();  // assigning {} would keep the memory
     m_lines = std::vector<uint32_t>();
+    m_shown.reset();
     m_rowCount = 0;
     return 0;
 }
 
-int ResultLinesSource::GetCell(int column, int row, CGridCell& cell) {
+int ResultLinesSource::GetCell(int column, int gridRow, CGridCell& cell) {
+    const int row = LineOf(gridRow);
     if (m_written.GetCell(column, row, cell) == 0) {
         return 0;
     }
@@ -142,5 +184,5 @@ int ResultLinesSource::GetCell(int column, int row, CGridCell& cell) {
 }
 
 int ResultLinesSource::SetCell(int column, int row, const CGridCell& cell) {
-    return m_written.SetCell(column, row, cell);
+    return m_written.SetCell(column, LineOf(row), cell);
 }

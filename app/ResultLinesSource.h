@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ class ResultLinesSource : public CGridDataSource {
                   const StatusBitmaps& bitmaps);
     // Result row `index` was classified: its line shows from now on.
     void SetStatus(size_t index, RowStatus status);
+    // The line at grid row `row` now has `status` (a file action made it so).
+    void SetLineStatus(int row, RowStatus status);
+    // Hides the identical lines (or shows them again). The grid's rows are
+    // then the lines shown; both grids of a window hide the same lines, so
+    // they stay line by line. Lines not classified yet count as shown.
+    void HideIdentical(bool hide);
     // The text of a cell as the grid shows it, into `text` (whose storage is
     // reused); quicker than reading the whole cell.
     void ReadText(int column, int row, std::string& text);
@@ -46,6 +53,10 @@ class ResultLinesSource : public CGridDataSource {
     static constexpr uint8_t kNoStatus = 0xFF;
 
     size_t ResultIndex(int row) const;
+    // The line (row among all lines, hidden ones too) that grid row `row`
+    // shows; rows outside the grid's range keep their distance from its end.
+    int LineOf(int row) const;
+    size_t LineCount() const { return m_shown ? m_shown->size() : m_rowCount; }
     // The result row a grid row shows when nothing was written there; null
     // for a heading, a row out of range or one not classified yet.
     const ResultRow* ShownRow(int row, size_t& index) const;
@@ -60,7 +71,9 @@ class ResultLinesSource : public CGridDataSource {
     // The result index of each row once a row has been deleted; empty
     // while the rows are the results in order.
     std::vector<uint32_t> m_lines;
-    size_t m_rowCount = 0;
+    size_t m_rowCount = 0;  // lines, hidden ones included
+    // The line of each grid row while identical lines are hidden.
+    std::optional<std::vector<uint32_t>> m_shown;
     std::string m_folder;
     bool m_bGreyAttributes = false;
     StatusBitmaps m_bitmaps{};

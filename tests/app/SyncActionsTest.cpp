@@ -582,3 +582,90 @@ TEST_F(SyncActionsTest, WithoutATrashDeletesAskOnceBeforeDeletingPermanently) {
 }
 
 }  // namespace
+
+namespace {
+
+class IdenticalLinesTest : public SyncActionsTest {
+  protected:
+    void ShowIdentical(bool show) {
+        m_window->GetMenuBar()->Check(CCompareDlg::kShowIdenticalCommand, show);
+        wxCommandEvent command(wxEVT_MENU, CCompareDlg::kShowIdenticalCommand);
+        command.SetInt(show ? 1 : 0);
+        m_window->ProcessWindowEvent(command);
+    }
+
+    static std::vector<std::string> LineNames(CResultGrid& grid) {
+        std::vector<std::string> names;
+        for (int row = 0; row < grid.GetRowCount(); ++row) {
+            names.push_back(grid.CellBytes(CResultGrid::kColumnName, row));
+        }
+        return names;
+    }
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(IdenticalLinesTest, HiddenIdenticalLinesKeepTheGridsLineByLineAndTheCounts) {
+    for (const char* name : {"a.txt", "c.txt", "e.txt"}) {
+        m_tree.WriteFile(std::string("left/") + name, "same");
+        m_tree.WriteFile(std::string("right/") + name, "same");
+    }
+    m_tree.WriteFile("left/b.txt", "left");
+    m_tree.WriteFile("right/b.txt", "right!");
+    m_tree.WriteFile("left/d.txt", "only left");
+    m_tree.WriteFile("right/f.txt", "only right");
+    CCompareDlg& window = Compare();
+    const std::string counts = window.m_strCounts;
+
+    ShowIdentical(false);
+    EXPECT_EQ(LineNames(window.LeftGrid()), (Names{"b.txt", "d.txt", ""}));
+    EXPECT_EQ(LineNames(window.RightGrid()), (Names{"b.txt", "", "f.txt"}));
+    EXPECT_EQ(window.m_strCounts, counts);
+    EXPECT_EQ(Find<COXStatic>(CCompareDlg::IDC_VERDICT).GetLabel(), "Folders DIFFERENT");
+
+    // An action below hidden lines acts on its own line's files.
+    UseMenu(window.LeftGrid(), 1, CResultGrid::ID_DELETE_THIS);
+    EXPECT_FALSE(m_tree.Exists("left/d.txt"));
+    EXPECT_TRUE(m_tree.Exists("left/c.txt"));
+    UseMenu(window.LeftGrid(), 1, CResultGrid::ID_COPY_HERE);  // f.txt
+    EXPECT_EQ(m_tree.ReadFile("left/f.txt"), "only right");
+    EXPECT_EQ(LineNames(window.LeftGrid()), (Names{"b.txt", "f.txt"}));
+
+    ShowIdentical(true);
+    EXPECT_EQ(LineNames(window.LeftGrid()), (Names{"a.txt", "b.txt", "c.txt", "e.txt", "f.txt"}));
+    EXPECT_EQ(LineNames(window.RightGrid()), LineNames(window.LeftGrid()));
+    // f.txt was made identical: hidden from now on.
+    ShowIdentical(false);
+    EXPECT_EQ(LineNames(window.LeftGrid()), (Names{"b.txt"}));
+    ExpectAFreshCompareAgrees();
+}
+
+TEST_F(IdenticalLinesTest, CopyAllCopiesTheFilesOfHiddenLinesToo) {
+    m_tree.WriteFile("left/a.txt", "same");
+    m_tree.WriteFile("right/a.txt", "same");
+    m_tree.WriteFile("left/b.txt", "new");
+    CCompareDlg& window = Compare();
+    ShowIdentical(false);
+    ASSERT_EQ(window.LeftGrid().GetRowCount(), 1);
+    // Changed since the compare: Copy All copies it all the same.
+    m_tree.WriteFile("right/a.txt", "changed");
+    AnsweredMessages messages(wxYES);
+    window.CopyAllToRight();
+    EXPECT_EQ(m_tree.ReadFile("right/a.txt"), "same");
+    EXPECT_EQ(m_tree.ReadFile("right/b.txt"), "new");
+    EXPECT_EQ(window.LeftGrid().GetRowCount(), 0);  // every line is identical now
+}
+
+TEST_F(IdenticalLinesTest, TheChoiceIsKeptInTheSettings) {
+    CCompareDlg& window = Open();
+    EXPECT_TRUE(window.GetMenuBar()->IsChecked(CCompareDlg::kShowIdenticalCommand));
+    ShowIdentical(false);
+    window.SaveSettingsAndPlacement();
+    const std::vector<std::string> lines = FileLines(m_profile.Path());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Show Identical Files=0"), lines.end());
+    window.Destroy();
+    YieldUntil([this] { return !m_window; });
+    EXPECT_FALSE(Open().GetMenuBar()->IsChecked(CCompareDlg::kShowIdenticalCommand));
+}
+
+}  // namespace
