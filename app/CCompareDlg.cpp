@@ -104,6 +104,7 @@ CCompareDlg::CCompareDlg(CProfile& profile)
     ApplyFilterPatterns();
 
     InitialiseGrids();
+    AcceptDroppedFolders();
     ApplyStyles();
     m_pProgress->Hide();
     m_pProgress->SetRange(100);
@@ -450,6 +451,36 @@ void CCompareDlg::Browse(std::string& folder, COXEdit& edit) {
     edit.SetToolTipText(ToDisplayText(folder));
     ShowCopyAllButtons(false);
     UpdateData(false);
+}
+
+// Folders dragged from a file manager onto a side's edit or grid; the
+// results grids take no dropped text, so their cells take folders instead.
+void CCompareDlg::AcceptDroppedFolders() {
+    for (const bool left : {true, false}) {
+        COXEdit* edit = left ? m_pLeftFolder : m_pRightFolder;
+        CResultGrid* grid = left ? m_pLeftGrid : m_pRightGrid;
+        edit->SetDropTarget(new FolderDropTarget(*this, left));
+        grid->GetPartWindow(CSheetGrid::kCellAreaId)
+            ->SetDropTarget(new FolderDropTarget(*this, left));
+    }
+}
+
+bool CCompareDlg::DropFolders(bool leftSide, const std::vector<std::string>& folders) {
+    if (m_bRunning) {
+        return false;
+    }
+    UpdateData(true);
+    if (folders.size() == 2) {
+        m_strLeftFolder = folders[0];
+        m_strRightFolder = folders[1];
+    } else {
+        (leftSide ? m_strLeftFolder : m_strRightFolder) = folders.front();
+    }
+    m_pLeftFolder->SetToolTipText(ToDisplayText(m_strLeftFolder));
+    m_pRightFolder->SetToolTipText(ToDisplayText(m_strRightFolder));
+    ShowCopyAllButtons(false);
+    UpdateData(false);
+    return true;
 }
 
 void CCompareDlg::LeaveFolderEdit(std::string& folder) {

@@ -9,6 +9,7 @@
 #include "CCompareEngine.h"
 #include "CompareHost.h"
 #include "FilterSettings.h"
+#include "FolderDropTarget.h"
 #include "MessageLines.h"
 #include "RateLimit.h"
 #include "ResultsWindow.h"
@@ -40,7 +41,8 @@ class wxStaticText;
 class CCompareDlg : public wxFrame,
                     public ResultsWindow,
                     private CompareHost,
-                    public CCompareEngine {
+                    public CCompareEngine,
+                    private FolderDropHost {
   public:
     // Control identifiers.
     enum : int {
@@ -143,6 +145,9 @@ class CCompareDlg : public wxFrame,
     // View > Filters...: the patterns changed are kept and used from the
     // next compare on.
     void ChooseFilters();
+    void AcceptDroppedFolders();
+    // FolderDropHost: the folders set, as Browse would, without a compare.
+    bool DropFolders(bool leftSide, const std::vector<std::string>& folders) override;
     // Shows or hides the identical lines as View > Show Identical Files says.
     void ShowIdenticalLines();
     // The engine's filter from m_filterPatterns; a malformed pattern (from
