@@ -34,6 +34,7 @@
 #include "PathText.h"
 #include "ProgramFile.h"
 #include "ResourceImages.h"
+#include "ThemePalette.h"
 #include "TraceLog.h"
 #include "TroughClickPaging.h"
 #include "WindowPlacement.h"
@@ -329,7 +330,7 @@ void CCompareDlg::ApplyStyles() {
         label->SetTextLogFont(bold);
     }
     for (COXStatic* label : {m_pLeftLabel, m_pRightLabel}) {
-        label->SetTextColor(kBlue);
+        label->SetTextColor(ThemePalette::Current().labelText);
         label->SetBkColor(wxColour());  // the window's own background shows
     }
     m_pCompareAgain->SetTextColor(*wxWHITE);

@@ -1,10 +1,10 @@
 #include "CCopyAllButton.h"
 
 #include <wx/dcbuffer.h>
-#include <wx/settings.h>
 
 #include "DrawButtonFace.h"
 #include "DrawTransparentBitmap.h"
+#include "ThemePalette.h"
 
 CCopyAllButton::CCopyAllButton(wxWindow* parent, wxWindowID id, const wxString& label,
                                const wxBitmapBundle& face, const wxPoint& position,
@@ -29,7 +29,7 @@ void CCopyAllButton::OnPaint(wxPaintEvent&) {
 void CCopyAllButton::Draw(wxDC& dc) {
     const wxSize size = GetClientSize();
     DrawButtonFace({&dc, 0, 0, size.x, size.y, HasFocus() ? kItemStateFocus : 0u, false,
-                    wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)});
+                    ThemePalette::Current().copyAllFace});
     const wxBitmap face = m_face.GetBitmapFor(this);
     if (face.IsOk()) {
         const wxSize faceSize = face.GetLogicalSize();

@@ -19,6 +19,7 @@
 #include "ResourceImages.h"
 #include "ResultLinesSource.h"
 #include "ResultsWindow.h"
+#include "ThemePalette.h"
 #include "WidestTextRows.h"
 
 CResultGrid::~CResultGrid() = default;
@@ -440,7 +441,7 @@ int CResultGrid::CompareCells(const CGridCell* a, const CGridCell* b, int flags)
 }
 
 wxColour CResultGrid::GetAreaBackColour(int) {
-    return *wxWHITE;
+    return ThemePalette::Current().gridArea;
 }
 
 void CResultGrid::DrawFocusRectangle(wxDC& dc, const wxRect& rect) {
