@@ -7,6 +7,7 @@
 
 #include "DisplayText.h"
 #include "MessageBox.h"
+#include "PathPattern.h"
 
 namespace {
 
@@ -14,7 +15,8 @@ constexpr char kSyntax[] =
     "One pattern a line, matched against the path inside the compared folder:\n"
     "*  any run within a name     ?  one character     [a-z]  one of a class\n"
     "**/  any folders     name/  folders only     /name  only at the top\n"
-    "Without Include patterns every file is included; Exclude wins over Include.";
+    "Without Include patterns every file is included; Exclude wins over Include.\n"
+    "Lines beginning with # are comments.";
 
 wxString JoinLines(const std::vector<std::string>& lines) {
     wxString text;
@@ -22,24 +24,6 @@ wxString JoinLines(const std::vector<std::string>& lines) {
         text += ToDisplayText(line) + "\n";
     }
     return text;
-}
-
-std::vector<std::string> SplitLines(const wxString& text) {
-    std::vector<std::string> lines;
-    const std::string bytes(text.utf8_str());
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) {
-            end = bytes.size();
-        }
-        std::string line = bytes.substr(start, end - start);
-        if (line.find_first_not_of(" \t\r") != std::string::npos) {
-            lines.push_back(std::move(line));
-        }
-        start = end + 1;
-    }
-    return lines;
 }
 
 }  // namespace
@@ -75,7 +59,9 @@ FilterPatterns CFiltersDlg::Patterns() const {
     // A pattern that is not valid UTF-8 shows with replacement characters:
     // a list left as shown keeps its bytes.
     const auto read = [](const wxTextCtrl& edit, const std::vector<std::string>& original) {
-        return edit.GetValue() == JoinLines(original) ? original : SplitLines(edit.GetValue());
+        return edit.GetValue() == JoinLines(original)
+                   ? original
+                   : PatternLines(std::string(edit.GetValue().utf8_str()));
     };
     return {read(*m_pInclude, m_original.include), read(*m_pExclude, m_original.exclude)};
 }

@@ -7,31 +7,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "PathPattern.h"
 #include "UniqueFd.h"
 
 namespace {
 
 constexpr off_t kLargestFile = 16 << 20;
-
-std::vector<std::string> PatternLines(const std::string& text) {
-    std::vector<std::string> patterns;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
-        if (line.ends_with('\r')) {
-            line.pop_back();
-        }
-        if (!line.empty() && !line.starts_with('#')) {
-            patterns.push_back(std::move(line));
-        }
-        start = end + 1;
-    }
-    return patterns;
-}
 
 }  // namespace
 

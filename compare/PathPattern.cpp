@@ -162,6 +162,26 @@ size_t UnescapedSlash(std::string_view text, size_t from) {
 
 }  // namespace
 
+std::vector<std::string> PatternLines(std::string_view text) {
+    std::vector<std::string> patterns;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string line(text.substr(start, end - start));
+        if (line.ends_with('\r')) {
+            line.pop_back();
+        }
+        if (line.find_first_not_of(" \t") != std::string::npos && !line.starts_with('#')) {
+            patterns.push_back(std::move(line));
+        }
+        start = end + 1;
+    }
+    return patterns;
+}
+
 std::string_view TrimPattern(std::string_view text) {
     size_t end = text.size();
     while (end > 0 && text[end - 1] == ' ') {

@@ -35,6 +35,11 @@ class PathPattern {
     bool m_bFoldersOnly = false;
 };
 
+// The patterns of a text of one pattern a line, as a .gitignore file holds
+// them: line ends may be "\r\n"; blank lines and lines beginning with "#"
+// are skipped.
+std::vector<std::string> PatternLines(std::string_view text);
+
 // The pattern text with its trailing blanks dropped (those escaped kept);
 // empty when it is blank.
 std::string_view TrimPattern(std::string_view text);
