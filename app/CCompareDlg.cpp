@@ -30,7 +30,6 @@
 #include "MainWindowColours.h"
 #include "MakeLogFont.h"
 #include "MessageBox.h"
-#include "PathFilter.h"
 #include "PathText.h"
 #include "ProgramFile.h"
 #include "ResourceImages.h"
@@ -703,10 +702,14 @@ void CCompareDlg::ChooseFilters() {
         return;
     }
     CFiltersDlg dialog(this, m_filterPatterns);
-    if (dialog.ShowModal() != wxID_OK || dialog.Patterns() == m_filterPatterns) {
+    if (dialog.ShowModal() != wxID_OK) {
         return;
     }
-    m_filterPatterns = dialog.Patterns();
+    FilterPatterns chosen = dialog.Patterns();
+    if (chosen == m_filterPatterns) {
+        return;
+    }
+    m_filterPatterns = std::move(chosen);
     if (!m_filterPatterns.Write(m_profile)) {
         ShowMessageBox(
             "ERROR:  Unable to save the filters in\n\n" + ToDisplayText(m_profile.Path()),
@@ -727,19 +730,11 @@ void CCompareDlg::ShowIdenticalLines() {
 }
 
 void CCompareDlg::ApplyFilterPatterns() {
-    auto filter = std::make_shared<PathFilter>();
-    std::string error;
-    for (const std::string& pattern : m_filterPatterns.include) {
-        if (!filter->AddInclude(pattern, error)) {
-            TraceLogText("Filter pattern left out: " + error);
-        }
+    std::vector<std::string> errors;
+    m_pFilter = m_filterPatterns.MakeFilter(errors);
+    for (const std::string& error : errors) {
+        TraceLogText("Filter pattern left out: " + error);
     }
-    for (const std::string& pattern : m_filterPatterns.exclude) {
-        if (!filter->AddExclude(pattern, error)) {
-            TraceLogText("Filter pattern left out: " + error);
-        }
-    }
-    m_pFilter = std::move(filter);
 }
 
 void CCompareDlg::CompareAtStart(const std::string& leftFolder, const std::string& rightFolder) {

@@ -67,9 +67,10 @@ FilterPatterns CFiltersDlg::Patterns() const {
 }
 
 void CFiltersDlg::OnOk() {
-    std::string error;
-    if (!Patterns().MakeFilter(error)) {
-        ShowMessageBox(ToDisplayText(error), wxOK | wxICON_ERROR, this);
+    std::vector<std::string> errors;
+    Patterns().MakeFilter(errors);
+    if (!errors.empty()) {
+        ShowMessageBox(ToDisplayText(errors.front()), wxOK | wxICON_ERROR, this);
         return;
     }
     EndModal(wxID_OK);

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "SmallFile.h"
 #include "UserFolders.h"
 
 namespace {
@@ -173,41 +174,17 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
 }
 
 // Settings files are small; anything larger is not one.
-constexpr off_t kMaxProfileSize = 16 * 1024 * 1024;
+constexpr size_t kMaxProfileSize = 16 * 1024 * 1024;
 
 // The whole file; empty when it does not exist, nullopt when it exists but
 // cannot be read or is no settings file: not a regular file (a FIFO would
-// block the reader, a device may never end) or larger than the limit. The
-// open does not wait for a writer, and the read stops at the limit even
-// when the file grows meanwhile.
+// block the reader, a device may never end) or larger than the limit.
 std::optional<std::string> ReadProfileText(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+    SmallFile file = ReadSmallFile(path, kMaxProfileSize);
+    if (!file.text && file.error == ENOENT) {
+        return std::string();
     }
-    struct stat status {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kMaxProfileSize) {
-        close(fd);
-        return std::nullopt;
-    }
-    std::string text;
-    char buffer[8192];
-    ssize_t got;
-    while ((got = read(fd, buffer, sizeof buffer)) != 0) {
-        if (got < 0 && errno != EINTR) {
-            close(fd);
-            return std::nullopt;
-        }
-        if (got > 0) {
-            text.append(buffer, static_cast<size_t>(got));
-        }
-        if (text.size() > static_cast<size_t>(kMaxProfileSize)) {
-            close(fd);
-            return std::nullopt;
-        }
-    }
-    close(fd);
-    return text;
+    return std::move(file.text);
 }
 
 bool WriteAll(int fd, std::string_view text) {

@@ -1,9 +1,8 @@
 #include "FileDeletion.h"
 
-#include <sys/stat.h>
-
 #include "DisplayText.h"
 #include "FileActions.h"
+#include "FileQueries.h"
 #include "MessageBox.h"
 #include "Trash.h"
 
@@ -13,8 +12,7 @@ bool FileDeletion::Confirm(const std::vector<std::string>& paths) {
     }
     for (const std::string& path : paths) {
         // A file already gone is not asked about: its delete reports that.
-        struct stat status {};
-        if (!HasTrash(path) && lstat(path.c_str(), &status) == 0) {
+        if (!HasTrash(path) && PathExists(path)) {
             return PermanentDeleteAllowed();
         }
     }

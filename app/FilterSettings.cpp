@@ -43,16 +43,18 @@ bool FilterPatterns::Write(CProfile& profile) const {
     return WriteList(profile, "Include", include) && WriteList(profile, "Exclude", exclude);
 }
 
-std::shared_ptr<const PathFilter> FilterPatterns::MakeFilter(std::string& error) const {
+std::shared_ptr<const PathFilter> FilterPatterns::MakeFilter(
+    std::vector<std::string>& errors) const {
     auto filter = std::make_shared<PathFilter>();
+    std::string error;
     for (const std::string& pattern : include) {
         if (!filter->AddInclude(pattern, error)) {
-            return nullptr;
+            errors.push_back(error);
         }
     }
     for (const std::string& pattern : exclude) {
         if (!filter->AddExclude(pattern, error)) {
-            return nullptr;
+            errors.push_back(error);
         }
     }
     return filter;

@@ -19,7 +19,7 @@ struct FilterPatterns {
     static FilterPatterns Read(const CProfile& profile);
     // False when the settings file could not be written.
     bool Write(CProfile& profile) const;
-    // The filter of these patterns; the first malformed one's reason in
-    // `error` and null when one is malformed.
-    std::shared_ptr<const PathFilter> MakeFilter(std::string& error) const;
+    // The filter of these patterns; each malformed one is left out, with
+    // its reason added to `errors`.
+    std::shared_ptr<const PathFilter> MakeFilter(std::vector<std::string>& errors) const;
 };

@@ -17,8 +17,7 @@ std::string FolderFor(const std::string& path) {
     if (S_ISDIR(status.st_mode)) {
         return path;
     }
-    std::string folder = path.substr(0, path.find_last_of('/') + 1);
-    return folder.empty() ? "/" : folder;
+    return GetFolderOfPath(path);  // dropped paths are absolute: never empty
 }
 
 }  // namespace

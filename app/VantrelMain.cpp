@@ -1,30 +1,13 @@
-#include <unistd.h>
 #include <wx/init.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <string>
 
 #include "CCompareApp.h"
 #include "COXVersionInfo.h"
+#include "PhysicalPath.h"
 #include "ProgramFile.h"
 #include "WindowCommandLine.h"
-
-namespace {
-
-std::string CurrentFolder() {
-    std::string folder(4096, '\0');
-    while (getcwd(folder.data(), folder.size()) == nullptr) {
-        if (errno != ERANGE) {
-            return "/";
-        }
-        folder.resize(folder.size() * 2);
-    }
-    folder.resize(folder.find('\0'));
-    return folder;
-}
-
-}  // namespace
 
 // The arguments are read before the toolkit starts, so that --help,
 // --version and a usage error need no display.

@@ -2,7 +2,8 @@
 
 #include <getopt.h>
 
-#include "PatternFile.h"
+#include "PathPattern.h"
+#include "SmallFile.h"
 
 const char* UsageText() {
     return "Usage: vantrel-compare [OPTION]... LEFT RIGHT\n"
@@ -28,12 +29,18 @@ const char* UsageText() {
 
 namespace {
 
+// Pattern files are small; anything larger is not one.
+constexpr size_t kLargestPatternFile = 16 << 20;
+
+// The patterns of FILE, one a line as in a .gitignore file. Only a regular
+// file is read, without waiting, so a FIFO is refused at once.
 bool AddExcludesFrom(const std::string& path, PathFilter& filter, std::string& error) {
-    const std::optional<std::vector<std::string>> patterns = ReadPatternFile(path, error);
-    if (!patterns) {
+    const SmallFile file = ReadSmallFile(path, kLargestPatternFile);
+    if (!file.text) {
+        error = "cannot read patterns from '" + path + "': " + file.reason;
         return false;
     }
-    for (const std::string& pattern : *patterns) {
+    for (const std::string& pattern : PatternLines(*file.text)) {
         if (!filter.AddExclude(pattern, error)) {
             error = path + ": " + error;
             return false;

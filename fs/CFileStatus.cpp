@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "FindData.h"
+#include "PhysicalPath.h"
 
 namespace {
 
@@ -24,11 +25,10 @@ std::string AbsolutePath(const std::string& path) {
     if (!path.empty() && path.front() == '/') {
         return path;
     }
-    char cwd[PATH_MAX];
-    if (getcwd(cwd, sizeof cwd) == nullptr) {
+    std::string absolute = CurrentFolder();
+    if (absolute.empty()) {
         return path;
     }
-    std::string absolute = cwd;
     if (absolute.back() != '/') {
         absolute += '/';
     }

@@ -1,5 +1,9 @@
 #include "PhysicalPath.h"
 
+#include <limits.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <memory>
 
@@ -14,4 +18,16 @@ bool IsSameOrAncestorPath(const std::string& ancestor, const std::string& path) 
     }
     return path.compare(0, ancestor.size(), ancestor) == 0 &&
            (path.size() == ancestor.size() || path[ancestor.size()] == '/');
+}
+
+std::string CurrentFolder() {
+    std::string folder(PATH_MAX, '\0');
+    while (getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE) {
+            return {};
+        }
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(folder.find('\0'));
+    return folder;
 }
